@@ -7,8 +7,7 @@ BENCH_BUILD ?= build-bench
 JOBS        ?= 2
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev libswe-dev swe-basic-data swe-standard-data \
-           fonts-noto-cjk xvfb
+           libbenchmark-dev libswe-dev swe-basic-data swe-standard-data
 BENCH_PACKAGES = libicu-dev
 
 .PHONY: deps bench-deps configure build test run bench clean
