@@ -1,0 +1,73 @@
+#include "core/astro/phases.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/astro/engine/engine.h"
+#include "core/time/euro_date.h"
+
+namespace tavro {
+
+double DeltaTMinutes(int32_t year) { return _deltat(static_cast<double>(year), 1915); }
+
+double DeltaTAt(double jd) {
+  // Round to the nearest integer, ties to the even neighbour.
+  double r = std::floor(jd);
+  const double frac = jd - r;
+  if (frac > 0.5 || (frac == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+  if (!(r > std::numeric_limits<int32_t>::min() && r < std::numeric_limits<int32_t>::max())) return 0.0;
+  return DeltaTMinutes(GregorianYearOf(static_cast<int32_t>(r)));
+}
+
+double SyzygyUT(int32_t n, int16_t q) {
+  const double s = _syzyg(n, q, nullptr);
+  return s - DeltaTAt(s) / 1440.0;
+}
+
+double DarkMoonZero() {
+  static const double value = SyzygyUT(0, 0);
+  return value;
+}
+
+int32_t LunationContaining(double ajd) {
+  // A moment that is no number or far outside any calendar has no lunation;
+  // the estimate is clamped so the search below stays finite.
+  if (std::isnan(ajd)) return std::numeric_limits<int32_t>::min();
+  double estimate = std::floor((ajd - DarkMoonZero()) / MeanSynodicMonth);
+  estimate = std::fmax(-1.0e8, std::fmin(1.0e8, estimate));
+  int32_t n = static_cast<int32_t>(estimate);
+  for (int step = 0; step < 1000; ++step) {
+    const double a = SyzygyUT(n, 0);
+    const double b = SyzygyUT(n + 1, 0);
+    if (a <= ajd && ajd < b) return n;
+    n += (a > ajd) ? -1 : 1;
+  }
+  return n;
+}
+
+int16_t PhaseInLunationTT(int32_t n, double jdTT, bool& exact) {
+  exact = false;
+  if (_syzyg(n + 1, 0, nullptr) <= jdTT) return -1;
+  for (int16_t q = 3; q >= 0; --q) {
+    const double t = _syzyg(n, q, nullptr);
+    if (t <= jdTT) {
+      exact = std::fabs(t - jdTT) < 0.00005;
+      return q;
+    }
+  }
+  return -2;
+}
+
+int16_t GetPhase(int32_t n, double ajd, bool& exact) {
+  return PhaseInLunationTT(n, ajd + DeltaTAt(ajd) / 1440.0, exact);
+}
+
+double MoonPosition(double ajd, double& spare) {
+  const double d = std::floor(ajd + 0.5);
+  if (!(d >= 2305448.0)) return -99.0;  // before 1600-01-01 CE (or no number)
+  if (d > 2488069.0) return -100.0;  // after 2099-12-31 CE
+  double zero = 0.0;
+  return _moonpos(ajd - 2451545.0, &spare, &zero);
+}
+
+}  // namespace tavro
