@@ -1,0 +1,50 @@
+// Conversion between reference-meridian day numbers and Chinese dates. Each
+// conversion reads the lunar-year tables of its own moment.
+#pragma once
+
+#include <cstdint>
+
+#include "core/chinese/chinese_date.h"
+#include "core/time/settings.h"
+
+namespace tavro {
+
+// Result codes of ChLDateToJDN.
+enum ChlResult : int16_t {
+  kChlOk = 0,
+  kChlFieldOutOfRange = -1,  // position, month, leap or day out of range
+  kChlTooFewNewYears = -2,   // the tables hold fewer than two months "01"
+  kChlPastTable = -3,        // the month was not found before the end of the tables
+  kChlDayBeyondMonth = -4,   // e.g. day 30 of a 29-day month
+  kChlNoSuchMonth = -5,      // e.g. a leap month the year lacks
+};
+
+// Marks a ChsDate whose solar date is not wanted by CJDateToChDates.
+inline constexpr int32_t kNoSolarDate = -99;
+
+// Fills both records for the day floor(cjd) at s.referenceLongitude, naming
+// years under s.epoch. With chs.valid == kNoSolarDate only chs.valid is
+// touched (set to 0). Neither record's `valid` (otherwise) nor `epoch` is
+// changed. Returns false when the day lies outside the tables (never for a
+// day of the admissible range), the records then being partly filled.
+// Solar dates always rest on true-sun terms.
+bool CJDateToChDates(double cjd, const Settings& s, ChsDate& chs, ChlDate& chl);
+
+// Month, leap, day, cycle and position of chl.jdn, naming the year under the
+// record's own epoch.
+bool JDNToChlDate(ChlDate& chl, const Settings& s);
+
+// Day number of a lunar date; sets valid, jdn and (after the field check)
+// epoch = s.epoch. Returns a ChlResult.
+int16_t ChLDateToJDN(ChlDate& chl, const Settings& s);
+
+// Day number of a solar date by the method s.method; sets valid, epoch and,
+// when the fields are in range, jdn. True when the date exists.
+bool ChSDateToJDN(ChsDate& chs, const Settings& s);
+
+// Years whose tables this system builds: far beyond the admissible range,
+// yet small enough that no year arithmetic can overflow.
+inline constexpr int32_t kMinTableYear = -99999;
+inline constexpr int32_t kMaxTableYear = 99999;
+
+}  // namespace tavro

@@ -1,0 +1,32 @@
+// Element, animal, stem, branch and country names. The animal names differ by
+// country, so every text that uses them takes the country explicitly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tavro {
+
+// The values are the country list's indices.
+enum class Country : int { Vietnam = 0, China = 1, Japan = 2 };
+
+extern const std::array<std::string, 5> ElementNames;   // "wood", "fire", ...
+extern const std::array<std::string, 10> StemNames;     // "jia" .. "gui"
+extern const std::array<std::string, 12> BranchNames;   // "zi" .. "hai"
+// 0..2 the countries, 3..5 their adjectives ("Vietnamese", ...).
+extern const std::array<std::string, 6> CountryNames;
+
+// The 12 animal names as used in `country` (Vietnam: cat, goat; Japan: boar).
+const std::array<std::string, 12>& AnimalNames(Country country);
+
+// Index 0..4 of an element name, 0..11 of an animal name in any country's
+// variant; -1 when unknown. Letter case is ignored.
+int ElementIndexOfName(std::string_view name);
+int AnimalIndexOfName(std::string_view name);
+
+// The default reference longitude of a country (105, 120, 135).
+int DefaultLongitude(Country country);
+
+}  // namespace tavro
