@@ -1,4 +1,10 @@
 // Result codes and limits of the year-month-day reader `_str_to_date`.
+//
+// Accepted form: optional blanks, an optional '-' on the year, then
+// year '-' month '-' day in decimal digits (leading zeros allowed), then
+// optional blanks and nothing else; a NUL character ends the text. Letters
+// 'G' and 'J' get `valid` from the calendar; 'R' (Archetypes) only checks
+// month 1..13 and day 1..30. The record is written only when 0 is returned.
 #pragma once
 
 #include <cstdint>
