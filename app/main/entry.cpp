@@ -1,0 +1,415 @@
+// Date entry: the grammar of the entry box, the time and plus/minus boxes,
+// copying a displayed date back into the entry, and the entry messages.
+#include <algorithm>
+#include <cmath>
+
+#include "app/main/frm_main.h"
+#include "app/main/text_util.h"
+#include "core/arc/arc_date.h"
+#include "core/chinese/conversion.h"
+#include "core/chinese/date_readers.h"
+#include "core/chinese/names.h"
+#include "core/time/euro_date.h"
+#include "core/time/scales.h"
+
+namespace tavro {
+
+namespace {
+
+constexpr int32_t kFirstDay = 625333;  // -3000-01-01 CE
+
+// The European and ARC reader: year-month-day with calendar letter `letter`.
+bool ReadEuroEntry(const std::string& datePart, int letter, EuroDate& d) {
+  d = EuroDate{};
+  d.calendar = static_cast<int16_t>(letter);
+  std::string t;
+  for (char c : Trim(datePart))
+    if (c == '-' || (c >= '0' && c <= '9')) t += c;
+  const auto dashes = std::count(t.begin(), t.end(), '-');
+  const bool negativeYear = !t.empty() && t[0] == '-';
+  if (dashes != (negativeYear ? 3 : 2)) return false;
+  if (_str_to_date(t, 2, d, letter) != 0) return false;
+  if (letter == 'G' || letter == 'J') EuroDateToJDN(d);
+  return d.valid == 1;
+}
+
+// Digits only, read as a small whole number; false when there are too many.
+bool ReadDigits(const std::string& s, int32_t& value) {
+  std::string only;
+  for (char c : s)
+    if (c >= '0' && c <= '9') only += c;
+  if (only.size() > 9) return false;
+  value = only.empty() ? 0 : std::stoi(only);
+  return true;
+}
+
+std::string FirstFive(const std::string& s) { return s.substr(0, std::min<size_t>(5, s.size())); }
+
+double Frac(double x) { return x - std::floor(x); }
+
+}  // namespace
+
+std::string ElementAnimalSuffix(const FrmMain& f) {
+  std::string element = f.cboElement.index >= 0 && f.cboElement.index < 5 ? ElementNames[f.cboElement.index] : "";
+  std::string animal = f.cboAnimal.index >= 0 && f.cboAnimal.index < 12 ? f.animalNames[f.cboAnimal.index] : "";
+  return " " + element + "-" + animal;
+}
+
+FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
+  Parsed r;
+  auto fail = [&](int code) {
+    r.error = code;
+    return r;
+  };
+  // 1. Normalise.
+  std::string norm = ToUpper(Trim(text));
+  const auto nBlanks = std::count(norm.begin(), norm.end(), ' ');
+  if (txbDate.text != norm) {
+    txbDate.text = norm;
+    txbDate_Change();
+  }
+  std::string work = RemoveChars(norm, ", ");
+
+  // 2. Nothing typed: work on the displayed date of the current calendar.
+  if (work.empty()) {
+    if (Trim(txbPlusMinus.text).empty()) return fail(kErrNoDate);
+    static constexpr DisplayRow kRowOf[9] = {DisplayRow::CE,   DisplayRow::JC,     DisplayRow::CHL,
+                                             DisplayRow::CHS,  DisplayRow::AJD,    DisplayRow::CJDC,
+                                             DisplayRow::CJDL, DisplayRow::ArcGmt, DisplayRow::ArcZone};
+    if (intCalendar >= 0 && intCalendar <= 8) CopyDisplayedDate(kRowOf[intCalendar], 1);
+    work = RemoveChars(txbDate.text, ", ");
+  }
+
+  // 3. A date starts with a digit or a minus sign.
+  if (work.empty() || !((work[0] >= '0' && work[0] <= '9') || work[0] == '-')) return fail(kErrNoDate);
+
+  // 4. The calendar code must end the text.
+  std::string code;
+  size_t codeStart = std::string::npos;
+  for (const auto& row : CalendarTable) {
+    size_t at = work.find(row.code);
+    if (at == std::string::npos) continue;
+    if (at + row.code.size() != work.size()) return fail(kErrCalendar);
+    code = row.code;
+    codeStart = at;
+    break;
+  }
+
+  // 5. No code: ask whether the current calendar is meant.
+  if (code.empty()) {
+    if (intCalendar < 0 || intCalendar > 8 || nBlanks != 0) return fail(kErrCalendar);
+    const std::string& current = CalendarTable[intCalendar].code;
+    ui::Answer a = platform_.MessageBox("Is this a " + current + " Calendar date?", "Calendar?",
+                                        ui::Icon::Question, ui::Buttons::YesNo);
+    if (a != ui::Answer::Yes) return fail(kErrCalendar);
+    codeStart = work.size();
+    work += current;
+    code = current;
+    txbDate.text += " " + current;
+    txbDate_Change();
+  }
+
+  // 6. Separators.
+  if (Contains(work, "CJDC") || Contains(work, "CJDL") || Contains(work, "AJD")) {
+    if (std::count(work.begin(), work.end(), '-') > 1) return fail(kErrDayCount);
+  } else if (Contains(work, "/") || Contains(work, ".")) {
+    return fail(kErrSeparator);
+  }
+
+  // 7. The time belongs in its own box.
+  if (Contains(work, ":")) return fail(kErrTimeInDate);
+  if (txbTime.text.empty()) txbTime.text = "12:00";
+
+  // 8. Dispatch on the calendar.
+  const std::string datePart = work.substr(0, codeStart);
+  const Settings s = CurrentSettings();
+  int32_t jdn = 0;
+  bool isDayCount = false;
+  double ajd = 0.0;
+  int defaultZone = 0;
+  if (Contains(work, "ARC")) {
+    EuroDate e;
+    if (!ReadEuroEntry(datePart, 'R', e)) return fail(kErrARC);
+    ArcDate a{e.year, e.month, e.day, 0, 0};
+    if (!ArcDateToJDN(a)) return fail(kErrARC);
+    jdn = a.jdn;
+    intCalendar = kCalARCGMT;
+  } else if (Contains(work, "CE")) {
+    EuroDate e;
+    if (!ReadEuroEntry(datePart, 'G', e)) return fail(kErrCE);
+    jdn = e.jdn;
+    intCalendar = kCalCE;
+  } else if (Contains(work, "JC")) {
+    EuroDate e;
+    if (!ReadEuroEntry(datePart, 'J', e)) return fail(kErrJC);
+    jdn = e.jdn;
+    intCalendar = kCalJC;
+  } else if (Contains(work, "CHL")) {
+    std::string t = datePart;
+    if (Contains(t, "-?-")) t += ElementAnimalSuffix(*this);
+    ChlDate c;
+    c.epoch = static_cast<int16_t>(s.epoch);
+    if (!ReadChlDateText(t, c)) {
+      // In China a year may be the Overseas Chinese year count.
+      const size_t dash = t.find('-');
+      if (Country() != kCountryChina || dash == std::string::npos) return fail(kErrCHL);
+      int32_t year = 0;
+      if (!ReadDigits(t.substr(0, dash), year)) return fail(kErrCHL);
+      CyclePosition cp = CycleOfOverseasYear(year, s.epoch);
+      t = std::to_string(cp.cycle) + "-" + std::to_string(cp.position) + t.substr(dash);
+      if (!ReadChlDateText(t, c)) return fail(kErrCHL);
+    }
+    const int16_t rc = ChLDateToJDN(c, s);
+    if (rc == kChlDayBeyondMonth) return fail(kErrCHLDay);
+    if (rc != kChlOk) return fail(kErrCHL);
+    jdn = c.jdn;
+    intCalendar = kCalCHL;
+    defaultZone = 1;
+  } else if (Contains(work, "CHS")) {
+    std::string t = datePart;
+    if (Contains(t, "-?-")) t += ElementAnimalSuffix(*this);
+    ChsDate c;
+    c.epoch = static_cast<int16_t>(s.epoch);
+    if (!ReadChsDateText(t, c)) return fail(kErrCHS);
+    if (!ChSDateToJDN(c, s) || c.valid != 1) return fail(kErrCHS);
+    jdn = c.jdn;
+    intCalendar = kCalCHS;
+    defaultZone = 1;
+  } else if (Contains(work, "CJDC") || Contains(work, "CJDL") || Contains(work, "AJD")) {
+    isDayCount = true;
+    bool overflow = false;
+    const double v = ReadNumberPrefix(datePart, &overflow);
+    if (Contains(work, "CJDC")) {
+      ajd = FromCJDC(v, s.referenceLongitude);
+      intCalendar = kCalCJDC;
+    } else if (Contains(work, "CJDL")) {
+      ajd = v - 0.5;
+      intCalendar = kCalCJDL;
+    } else {
+      ajd = v;
+      intCalendar = kCalAJD;
+    }
+    cboTimeZone.index = -1;
+    if (ajd < MinAJD) return fail(kErrTooEarly);
+  } else {
+    return fail(kErrParse);
+  }
+  if (!isDayCount) {
+    if (jdn < kFirstDay) return fail(kErrTooEarly);
+    if (cboTimeZone.index < 0) cboTimeZone.index = defaultZone;
+  }
+
+  // 9. The moment.
+  if (isDayCount) {
+    if (intCalendar == kCalCJDC) {
+      txbTime.text = FirstFive(TimeOfDayText(Frac(ToCJDC(ajd, s.referenceLongitude)), false));
+      cboTimeZone.index = 1;
+    } else {
+      txbTime.text = FirstFive(TimeOfDayText(Frac(ajd + 0.5), false));
+      cboTimeZone.index = 0;
+    }
+  } else {
+    const int minutes = TimeOfDayMinutes(txbTime.text);
+    if (minutes < 0) return fail(kErrTime);
+    const double t = jdn + minutes / 1440.0;
+    if (cboTimeZone.Text() == "GMT")
+      ajd = t - 0.5;
+    else
+      ajd = FromCJDC(t, s.referenceLongitude);
+  }
+
+  // 10.
+  HighlightCurrentCalendar();
+  r.ajd = ajd;
+  return r;
+}
+
+void FrmMain::ShowEntryError(int code) {
+  ShowMessage(EntryErrorMessage(code, Country() == kCountryChina), kEntryErrorTitle, ui::Icon::Warning);
+}
+
+int FrmMain::TimeOfDayMinutes(const std::string& text) {
+  std::string t = text;
+  std::replace(t.begin(), t.end(), '.', ':');
+  txbTime.text = t;
+  t = RemoveChars(t, " ");
+  const size_t colon = t.find(':');
+  if (colon != 1 && colon != 2) return -1;
+  const double h = RoundHalfEven(ReadNumberPrefix(std::string_view(t).substr(0, colon)));
+  const double m = RoundHalfEven(ReadNumberPrefix(std::string_view(t).substr(colon + 1)));
+  if (h < 0 || h > 23 || m < 0 || m > 59) return -1;
+  return static_cast<int>(h) * 60 + static_cast<int>(m);
+}
+
+bool FrmMain::CheckRange(double ajd) {
+  std::string message;
+  if (std::isnan(ajd) || ajd > MaxAJD)
+    message = "Date is later than 3000-01-01 CE.";
+  else if (ajd < MinAJD)
+    message = "Date is earlier than -3000-01-01 CE.";
+  if (message.empty()) return false;
+  ShowMessage(message, "Date out of range", ui::Icon::Warning);
+  return true;
+}
+
+bool FrmMain::IsPlusMinusNumber() {
+  const std::string t = Trim(txbPlusMinus.text);
+  txbPlusMinus.text = t;
+  if (t.empty()) return false;
+  const size_t minus = t.find('-'), plus = t.find('+');
+  if (minus != std::string::npos && minus != 0) return false;
+  if (plus != std::string::npos && plus != 0) return false;
+  return RemoveChars(t, "0123456789-+,.").empty();
+}
+
+double FrmMain::PlusMinusValue() const { return ReadNumberPrefix(RemoveChars(txbPlusMinus.text, "+,")); }
+
+FrmMain::LabelPair& FrmMain::RowLabels(DisplayRow row) {
+  switch (row) {
+    case DisplayRow::CE: return lblCommonEraDate;
+    case DisplayRow::JC: return lblJulianCalendarDate;
+    case DisplayRow::CHL: return lblChineseLunarDate;
+    case DisplayRow::CHS: return lblChineseSolarDate;
+    case DisplayRow::ArcGmt: return lblArchetypesCalendarGMT;
+    case DisplayRow::ArcZone: return lblArchetypesCalendarCCT;
+    case DisplayRow::AJD: return lblAstronomicalJulianDate;
+    case DisplayRow::CJDL: return lblChronologicalJulianDateLondon;
+    case DisplayRow::CJDC: return lblChronologicalJulianDateBeijing;
+    case DisplayRow::PhaseOfMoon: return lblPhaseOfMoon;
+    case DisplayRow::AgeOfMoon: break;
+  }
+  return lblAgeOfMoon;
+}
+
+void FrmMain::CopyDisplayedDate(DisplayRow row, int part) {
+  const std::string text = RowLabels(row)[1].caption;
+  platform_.SetClipboardText(text);
+  if (row == DisplayRow::PhaseOfMoon || row == DisplayRow::AgeOfMoon) {
+    HighlightCurrentCalendar();
+    SetTheFocus();
+    return;
+  }
+  static const char* kKeys[] = {"CE", "JC", "CHL", "CHS", "ARCGMT", "ARCCCT", "AJD", "CJDL", "CJDC"};
+  const int calendar = GetCalendar(kKeys[static_cast<int>(row)]);
+  intCalendar = calendar;
+  if (part == 1) {
+    const bool dayCount = row == DisplayRow::AJD || row == DisplayRow::CJDL || row == DisplayRow::CJDC;
+    auto setDate = [&](const std::string& s) {
+      if (txbDate.text != s) {
+        txbDate.text = s;
+        txbDate_Change();
+      }
+    };
+    if (dayCount) {
+      setDate(text);
+      txbTime.text.clear();
+      cboTimeZone.index = -1;
+      cboElement.index = 5;
+      cboAnimal.index = 12;
+    } else {
+      const std::string code = row == DisplayRow::ArcGmt || row == DisplayRow::ArcZone ? "ARC" : kKeys[static_cast<int>(row)];
+      const size_t at = text.find(code);
+      setDate(at == std::string::npos ? text : text.substr(0, at + code.size()));
+      const size_t colon = text.find(':');
+      if (colon != std::string::npos && colon >= 2) txbTime.text = text.substr(colon - 2, 5);
+      const bool zone = row == DisplayRow::CHL || row == DisplayRow::CHS || row == DisplayRow::ArcZone;
+      cboTimeZone.index = zone ? 1 : 0;
+      cboElement.index = 5;
+      cboAnimal.index = 12;
+      if (row == DisplayRow::CHL || row == DisplayRow::CHS) {
+        const std::string lower = ToLower(text);
+        for (int i = 0; i < 5; ++i)
+          if (Contains(lower, ElementNames[i])) {
+            cboElement.index = i;
+            break;
+          }
+        for (int i = 0; i < 12; ++i)
+          if (Contains(lower, animalNames[i])) {
+            cboAnimal.index = i;
+            break;
+          }
+      }
+      if (row == DisplayRow::CE) dataWindowCalendar = 0;
+      if (row == DisplayRow::JC) dataWindowCalendar = 1;
+    }
+  }
+  HighlightCurrentCalendar();
+  SetTheFocus();
+}
+
+void FrmMain::UpdateElementAnimalBoxes() {
+  cboElement.enabled = cboAnimal.enabled = true;
+  lblElement.visible = lblAnimal.visible = true;
+  const bool entryNeedsThem = Contains(txbDate.text, "-?-") && Contains(ToLower(txbDate.text), "chl");
+  const bool targetNeedsThem = cboTarget.index >= kTargetElementAnimalFirst && cboTarget.index <= kTargetElementAnimalLast;
+  if (!entryNeedsThem && !targetNeedsThem) {
+    cboElement.index = 5;
+    cboAnimal.index = 12;
+  }
+}
+
+bool FrmMain::TakePendingEntry() {
+  const std::string t = Trim(txbDate.text);
+  if (txbDate.text != t) {
+    txbDate.text = t;
+    txbDate_Change();
+  }
+  if (!t.empty()) {
+    Parsed p = ParseDate(t);
+    if (p.error > 0) {
+      ShowEntryError(p.error);
+      SetTheFocus();
+      return false;
+    }
+    if (CheckRange(p.ajd)) return false;
+    if (std::fabs(p.ajd - dblCurrentAJDate) >= 0.0007) dblCurrentAJDate = p.ajd;
+  }
+  txbDate.text.clear();
+  txbDate_Change();
+  txbTime.text.clear();
+  cboTimeZone.index = -1;
+  return true;
+}
+
+bool FrmMain::txbDate_Enter() {
+  if (!txbDate.text.empty()) cmdCompute_Click();
+  return true;
+}
+
+bool FrmMain::txbPlusMinus_Enter() {
+  if (!txbPlusMinus.text.empty() && !txbDate.text.empty()) cmdCompute_Click();
+  return true;
+}
+
+void FrmMain::txbDate_KeyUp(int keyCode) {
+  if (keyCode == 112) cmdHelp_Click();
+}
+
+void FrmMain::txbDate_Change() {
+  changingDate_ = true;
+  UpdateElementAnimalBoxes();
+  changingDate_ = false;
+}
+
+void FrmMain::cmdClearDate_Click() {
+  txbDate.text.clear();
+  txbDate_Change();
+  txbTime.text.clear();
+  cboTimeZone.index = -1;
+  SetTheFocus();
+}
+
+void FrmMain::MoveFocusAfterListChoice() {
+  if (cboTarget.index >= kTargetElementAnimalFirst && cboTarget.index <= kTargetElementAnimalLast) {
+    focus = cmdSearch.enabled ? "cmdSearch" : "cmdNow";
+    return;
+  }
+  if (visible && !changingDate_) focus = cmdCompute.enabled ? "cmdCompute" : "cmdNow";
+}
+
+void FrmMain::cboElement_Click() { MoveFocusAfterListChoice(); }
+void FrmMain::cboAnimal_Click() { MoveFocusAfterListChoice(); }
+void FrmMain::cboTimeZone_Click() { SetTheFocus(); }
+void FrmMain::cmdHelp_Click() { platform_.ShowHelp(); }
+
+}  // namespace tavro

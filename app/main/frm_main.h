@@ -1,0 +1,195 @@
+// The main window's logic: date entry, conversion, display, options and saved
+// state. It owns the current moment and reads and writes its controls as plain
+// values; it reaches the desktop only through ui::Platform.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/main/calendar_table.h"
+#include "app/ui/controls.h"
+#include "app/ui/platform.h"
+#include "core/time/settings.h"
+
+namespace tavro {
+
+using ui::Rgb;
+
+// The clickable display rows, in window order.
+enum class DisplayRow { CE, JC, CHL, CHS, ArcGmt, ArcZone, AJD, CJDL, CJDC, PhaseOfMoon, AgeOfMoon };
+
+inline constexpr int kCountryVietnam = 0, kCountryChina = 1, kCountryJapan = 2;
+inline constexpr Rgb kCountryColours[3] = {{0, 128, 0}, {192, 0, 0}, {64, 64, 224}};
+inline constexpr int kCountryLongitudeIndex[3] = {5, 20, 35};
+
+// Index of the element-animal search targets in cboTarget.
+inline constexpr int kTargetElementAnimalFirst = 15, kTargetElementAnimalLast = 17;
+
+class FrmMain {
+ public:
+  using Label = ui::Label;
+  using LabelPair = std::array<ui::Label, 2>;  // [0] title, [1] text
+
+  explicit FrmMain(ui::Platform& platform);
+
+  // ---- controls: entry ----
+  ui::TextBox txbDate, txbTime, txbPlusMinus, txbCCT;
+  ui::ComboBox cboTimeZone, cboElement, cboAnimal;
+  ui::OptionButton optPlus, optMinus;
+  Label lblElement, lblAnimal, lblTimeZone, lblPlusMinus, lblCCT;
+  ui::Button cmdCompute, cmdNow, cmdClearDate, cmdHelp;
+
+  // ---- controls: display rows ----
+  LabelPair lblCommonEraDate, lblJulianCalendarDate, lblChineseLunarDate, lblChineseSolarDate,
+      lblArchetypesCalendarGMT, lblArchetypesCalendarCCT, lblAstronomicalJulianDate,
+      lblChronologicalJulianDateLondon, lblChronologicalJulianDateBeijing, lblElementAnimalOfDay,
+      lblDeltaT, lblPhaseOfMoon, lblAgeOfMoon;
+  Label lblElementAnimalOfMonth, lblElementAnimalOfYear, lblYear;
+  std::array<ui::PictureBox, 2> picStem, picBranch;  // [0] year, [1] day
+  ui::PictureBox picMoon;
+
+  // ---- controls: options ----
+  ui::ComboBox cboRefLong, cboLongitude, cboEpoch, cboMethod;
+  Label lblRefLong, lblLongitude, lblEpoch, lblMethod;
+  ui::CheckBox chkShowARC, chkShowCJDs;
+
+  // ---- controls: moves, searches, log, state (moves, searches and the other
+  // windows arrive later; their buttons stay disabled until then) ----
+  ui::ComboBox cboMoveStep, cboRefreshPeriod, cboTarget;
+  std::array<ui::OptionButton, 2> optMoveDirection;  // forward, back
+  ui::OptionButton optNext, optPrevious;
+  ui::CheckBox chkRepeatedly, chkKeep30th, chkKeepLeap, chkAutoLog;
+  ui::Button cmdMove, cmdMoveOneDay, cmdSearch, cmdAddToLog, cmdViewLog, cmdClearLog, cmdConfigureLog,
+      cmdDisplayData, cmdDisplayCalendar, cmdSaveState, cmdRestoreState, cmdReset, cmdQuit;
+  Label lblRefreshPeriod;
+
+  // Window-wide presentation.
+  Rgb formBack{192, 0, 0};
+  std::string title = ui::kProgramTitle;
+  std::string focus;     // name of the control that should have the keyboard focus
+  bool visible = false;  // the window is shown
+  bool quitRequested = false;
+
+  // ---- state ----
+  double dblCurrentAJDate = 2451545.0;
+  int intCalendar = kCalCHL;
+  bool blnInitializing = false;
+  bool startupCompleted = false;
+  bool blnRepeat = false;  // a repeated move runs
+  std::string strCCT = "CCT";
+  std::array<std::string, 46> zoneDesignations;
+  std::string strPicPath;      // program folder with a trailing separator
+  std::string countrySuffix;   // "", "_vn", "_jp"
+  Rgb countryColour{192, 0, 0};
+  const Rgb lngHighlight{255, 255, 255}, lngDehighlight{200, 200, 200};
+  const int intMaxX = 89, intMaxY = 89;
+  std::array<std::string, 12> animalNames;  // current country's variant
+  // Log preferences (check-box values) in saved-state order, and the
+  // element-animal pairs of the multiple search window (element, animal) x 3.
+  std::array<int, 13> logPreferences{};
+  std::array<int, 6> multiplePairs{5, 12, 5, 12, 5, 12};
+  std::string logText;
+  int dataWindowCalendar = 0;      // the data window's CE (0) / JC (1) choice
+  std::array<int, 4> dataWindowChecks{0, 1, 0, 0};
+  std::string stateFilePath;       // empty until start-up has found the folder
+
+  // Hooks for the windows that arrive later (log, moves).
+  std::function<void(int kind)> autoLog;
+  std::function<void()> updateMoveOptions;
+
+  // ---- options ----
+  int ReferenceLongitude() const;
+  int Epoch() const;  // -2696 or -2636
+  int Country() const { return cboRefLong.index; }
+  Settings CurrentSettings() const;
+  std::string EpochMethod(bool capital) const;
+  std::string LondonTime(double cjdl) const;
+  std::string BeijingTime(double cjdc) const;
+
+  // ---- date entry ----
+  struct Parsed {
+    int error = 0;
+    double ajd = 0.0;
+  };
+  Parsed ParseDate(const std::string& text);
+  void ShowEntryError(int code);
+  int TimeOfDayMinutes(const std::string& text);
+  bool CheckRange(double ajd);
+  bool IsPlusMinusNumber();
+  double PlusMinusValue() const;
+  void CopyDisplayedDate(DisplayRow row, int part);
+  void UpdateElementAnimalBoxes();
+  bool TakePendingEntry();
+
+  // Keys and buttons of the entry area. The Enter handlers return true when
+  // the key is swallowed.
+  bool txbDate_Enter();
+  bool txbPlusMinus_Enter();
+  void txbDate_KeyUp(int keyCode);
+  void txbDate_Change();
+  void cmdClearDate_Click();
+  void cboElement_Click();
+  void cboAnimal_Click();
+  void cboTimeZone_Click();
+  void cmdHelp_Click();
+
+  // ---- conversion and display ----
+  void cmdCompute_Click();
+  void cmdNow_Click();
+  void DisplayDatesAndTimes();
+  void Recalculate(int autoLogKind);
+  void HighlightCurrentCalendar();
+  void DisplayDeltaT();
+  void DisplayMoonData(Rgb colour);
+  void SetTheFocus();
+  void CmdSaveStateEnabled(bool enabled);
+  void cboRefLong_Click();
+  void cboLongitude_Click();
+  void cboEpoch_Click();
+  void cboMethod_Click();
+  void chkShowARC_Click();
+  void chkShowCJDs_Click();
+
+  // ---- start-up and saved state ----
+  // False when the program texts could not be loaded (the program must end).
+  bool Form_Load();
+  bool RestoreState(bool atStartup);
+  // The same from the text of a state file (what RestoreState reads).
+  bool RestoreStateFromText(const std::string& text, bool atStartup);
+  std::string StateText() const;
+  void cmdSaveState_Click();
+  void cmdRestoreState_Click();
+  void cmdReset_Click();
+  void cmdQuit_Click();
+  void Form_Unload();
+
+  ui::Platform& platform() { return platform_; }
+
+ private:
+  void DisplayChineseRows(double cjdc);  // steps 5 to 13 of the display
+  void CompareArcWithChl();
+  void ApplyCountryCaptions();
+  void ApplyCountryColours();
+  void FillElementAnimalLists();
+  void SelectCountryAnimals(int country);
+  void MoveFocusAfterListChoice();
+  bool WriteStateFile(std::string& error) const;
+  void ShowMessage(const std::string& text, const std::string& title, ui::Icon icon);
+  LabelPair& RowLabels(DisplayRow row);
+  int ExpandedEntryCalendar() const;
+
+  const ui::Image& Picture(const std::string& fileName);  // from the program folder, cached
+  ui::Image LoadMoonBitmap(const std::string& path);
+
+  ui::Platform& platform_;
+  std::map<std::string, ui::Image> pictureCache_;
+  bool changingDate_ = false;  // txbDate change in progress: list clicks keep the focus
+};
+
+// The text of the element-animal box choice used with the "?" position.
+std::string ElementAnimalSuffix(const FrmMain& f);
+
+}  // namespace tavro

@@ -1,0 +1,71 @@
+// Control values shared by every window. The window logic reads and writes
+// these plain values; the Qt layer only mirrors them into widgets.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/ui/image.h"
+
+namespace tavro::ui {
+
+struct TextBox {
+  std::string text;
+  bool visible = true, enabled = true;
+  std::string tooltip;
+};
+
+// A drop-down or plain list: the selection is an index, -1 for none.
+struct ListBox {
+  std::vector<std::string> items;
+  int index = -1;
+  bool visible = true, enabled = true;
+  std::string tooltip;
+
+  // Text of the selected item, empty without a selection.
+  std::string Text() const {
+    return index >= 0 && index < static_cast<int>(items.size()) ? items[index] : std::string();
+  }
+  bool Valid(int i) const { return i >= 0 && i < static_cast<int>(items.size()); }
+};
+using ComboBox = ListBox;
+
+// Check-box values follow the classic tri-state: 0 unchecked, 1 checked, 2 grey.
+struct CheckBox {
+  int value = 0;
+  std::string caption;
+  bool visible = true, enabled = true;
+  Rgb back{240, 240, 240}, fore{0, 0, 0};
+  std::string tooltip;
+};
+
+struct OptionButton {
+  bool value = false;
+  std::string caption;
+  bool visible = true, enabled = true;
+  Rgb back{240, 240, 240}, fore{0, 0, 0};
+};
+
+struct Label {
+  std::string caption;
+  Rgb back{240, 240, 240}, fore{0, 0, 0};
+  bool visible = true;
+  std::string tooltip;
+};
+
+struct Button {
+  std::string caption;
+  bool visible = true, enabled = true;
+  std::string tooltip;
+};
+
+// A picture shown in the window: a pixel buffer plus its background colour.
+struct PictureBox {
+  Image image;
+  Rgb back{240, 240, 240};
+  bool visible = true;
+  std::string tooltip;
+};
+
+}  // namespace tavro::ui
