@@ -30,9 +30,16 @@ void BuildTrueSunTerms(LunarYearTables& t) {
   }
   cp[13] = MarchEquinoxCJDC(b + 2, L);
 
-  // One delta T serves the whole table.
-  const double q = DeltaTMinutes(b) / 1440.0;
+  // Each quarter is moved between UT and TT with the delta T of the year of
+  // the quarter point that opens it, as that point itself was computed. A
+  // single delta T for the whole table (say that of b) would give the same
+  // solar term a different time in the tables of neighbouring years; with
+  // delta T changing by tens of seconds a year in antiquity, a term near
+  // midnight would then fall on different days depending on the table read,
+  // and a solar date shown for one day would convert back to another.
   for (int m = 0; m <= 12; ++m) {
+    const int32_t year = b - 2 + (m + 3) / 4;
+    const double q = DeltaTMinutes(year) / 1440.0;
     double out[6];
     _solar_terms_true_sun(FromCJDC(cp[m], L) + q, FromCJDC(cp[m + 1], L) + q, out);
     for (int j = 0; j < 6; ++j) t.SolarTermCJD[6 * m + j] = ToCJDC(out[j] - q, L);
