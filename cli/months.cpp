@@ -1,0 +1,70 @@
+// tavro-cli months: every lunar month whose first day falls in a span of CE
+// years, with its length.
+#include <string>
+
+#include "cli/chinese_options.h"
+#include "cli/command.h"
+#include "core/chinese/conversion.h"
+#include "core/chinese/stepping.h"
+
+namespace tavro::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "months --from YEAR --to YEAR [--country china|vietnam|japan] [--longitude 100..145] "
+    "[--epoch -2696|-2636] [--method true|mean] [--format tsv|csv|json]   lunar months starting in those years";
+
+int RunMonths(const Args& args) {
+  const ChineseOptions o = ParseChineseOptions(args);
+  if (!o.error.empty()) return UsageError("months: " + o.error);
+  const auto from = ParseInt(o.from);
+  const auto to = ParseInt(o.to);
+  if (!from) return UsageError("months: not a year: '" + o.from + "'");
+  if (!to) return UsageError("months: not a year: '" + o.to + "'");
+  if (*from < -3000 || *to > 3000) return UsageError("months: years must lie between -3000 and 3000");
+  if (*from > *to) return UsageError("months: --from year is after --to year");
+
+  RowWriter out(o.format, {{"start", false},
+                           {"jdn", true},
+                           {"cycle", true},
+                           {"position", true},
+                           {"lyear", true},
+                           {"month", true},
+                           {"leap", true},
+                           {"days", true}});
+  // Month starts within the program's range of days.
+  const int32_t first = std::max(GregorianJDN(*from, 1, 1), kFirstChineseDay);
+  const int32_t last = std::min(GregorianJDN(*to + 1, 1, 1) - 1, kLastChineseDay);
+  ChlDate chl;
+  chl.epoch = static_cast<int16_t>(o.settings.epoch);
+  chl.jdn = first;
+  if (!JDNToChlDate(chl, o.settings)) return UsageError("months: the first day could not be converted");
+  int32_t start = chl.jdn - chl.day + 1;
+  while (start <= last) {
+    chl.jdn = start;
+    if (!JDNToChlDate(chl, o.settings)) {
+      std::cerr << "tavro-cli: months: day " << start << " could not be converted\n";
+      return 1;
+    }
+    ChlDate probe = chl;
+    const int16_t days = LunarMonthLength(probe, o.settings);
+    if (days != 29 && days != 30) {
+      std::cerr << "tavro-cli: months: the month beginning on day " << start << " has no length\n";
+      return 1;
+    }
+    if (start >= first) {
+      out.Row({IsoDate(GregorianOf(start)), std::to_string(start), std::to_string(chl.cycle),
+               std::to_string(chl.position),
+               std::to_string(YearOfCyclePosition(chl.cycle, chl.position, o.settings.epoch)),
+               std::to_string(chl.month), std::to_string(chl.leap), std::to_string(days)});
+    }
+    start += days;
+  }
+  out.Finish();
+  return 0;
+}
+
+const Registration reg{"months", kUsage, RunMonths};
+
+}  // namespace
+}  // namespace tavro::cli

@@ -1,0 +1,97 @@
+// tavro-cli table: the Chinese, European and Archetypes dates of every civil
+// day at the reference meridian between two CE dates.
+#include <string>
+#include <vector>
+
+#include "cli/chinese_options.h"
+#include "cli/command.h"
+#include "core/arc/arc_date.h"
+#include "core/arc/arc_text.h"
+#include "core/chinese/chinese_text.h"
+#include "core/chinese/conversion.h"
+#include "core/chinese/lunar_year.h"
+
+namespace tavro::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "table --from DATE --to DATE [--country china|vietnam|japan] [--longitude 100..145] "
+    "[--epoch -2696|-2636] [--method true|mean] [--format tsv|csv|json]   one row per day (DATE: CE "
+    "year-month-day)";
+
+// A CE date "year-month-day" (astronomical year, may be negative) that exists.
+std::optional<int32_t> ParseCeDate(const std::string& text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::string body = negative ? text.substr(1) : text;
+  const size_t a = body.find('-');
+  const size_t b = a == std::string::npos ? a : body.find('-', a + 1);
+  if (b == std::string::npos || body.find('-', b + 1) != std::string::npos) return std::nullopt;
+  const auto year = ParseInt(body.substr(0, a));
+  const auto month = ParseInt(body.substr(a + 1, b - a - 1));
+  const auto day = ParseInt(body.substr(b + 1));
+  if (!year || !month || !day || *year > 100000 || *month < 1 || *month > 12 || *day < 1 || *day > 31)
+    return std::nullopt;
+  const int32_t y = negative ? -*year : *year;
+  const int32_t jdn = GregorianJDN(y, *month, *day);
+  const EuroDate back = GregorianOf(jdn);
+  if (back.year != y || back.month != *month || back.day != *day) return std::nullopt;
+  return jdn;
+}
+
+int RunTable(const Args& args) {
+  const ChineseOptions o = ParseChineseOptions(args);
+  if (!o.error.empty()) return UsageError("table: " + o.error);
+  const auto from = ParseCeDate(o.from);
+  const auto to = ParseCeDate(o.to);
+  if (!from) return UsageError("table: not a CE date (year-month-day): '" + o.from + "'");
+  if (!to) return UsageError("table: not a CE date (year-month-day): '" + o.to + "'");
+  if (*from < kFirstChineseDay || *to > kLastChineseDay)
+    return UsageError("table: dates must lie between -3000-01-01 and 3000-01-01");
+  if (*from > *to) return UsageError("table: --from date is after --to date");
+
+  RowWriter out(o.format, {{"jdn", true},
+                           {"ce", false},
+                           {"jc", false},
+                           {"chl", false},
+                           {"chl_cycle", true},
+                           {"chl_position", true},
+                           {"chl_month", true},
+                           {"chl_leap", true},
+                           {"chl_day", true},
+                           {"chs", false},
+                           {"chs_term", true},
+                           {"chs_day", true},
+                           {"day_names", false},
+                           {"month_names", false},
+                           {"year_names", false},
+                           {"arc", false}});
+  for (int32_t n = *from; n <= *to; ++n) {
+    ChlDate chl;
+    ChsDate chs;
+    chl.epoch = chs.epoch = static_cast<int16_t>(o.settings.epoch);
+    if (!CJDateToChDates(n + 0.5, o.settings, chs, chl)) {
+      std::cerr << "tavro-cli: table: day " << n << " could not be converted\n";
+      return 1;
+    }
+    EuroDate jc;
+    jc.jdn = n;
+    jc.calendar = 'J';
+    JDNToEuroDate(jc);
+    ArcDate arc;
+    arc.jdn = n;
+    JDNToArcDate(arc);
+    out.Row({std::to_string(n), IsoDate(GregorianOf(n)), IsoDate(jc), ChlDateText(chl, "CHL"),
+             std::to_string(chl.cycle), std::to_string(chl.position), std::to_string(chl.month),
+             std::to_string(chl.leap), std::to_string(chl.day), ChsDateText(chs, false),
+             std::to_string(chs.term), std::to_string(chs.day), ElementAnimalText(DayCyclePosition(n), o.country),
+             ElementAnimalText(MonthCyclePosition(chl), o.country), ElementAnimalText(chl.position, o.country),
+             ArcDateText(arc, kArcTextShort)});
+  }
+  out.Finish();
+  return 0;
+}
+
+const Registration reg{"table", kUsage, RunTable};
+
+}  // namespace
+}  // namespace tavro::cli
