@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "core/astro/engine/internal.h"
+
 namespace tavro::engine {
 
 namespace {
@@ -13,8 +15,8 @@ namespace {
 // Files of the Debian packages swe-basic-data and swe-standard-data.
 constexpr const char* kEphemerisPath = "/usr/share/libswe/ephe";
 
-// The library keeps global state (open files, cached segments), so every call
-// into it is serialised by this mutex.
+// The library is not documented as thread-safe (builds differ), so every
+// call into it is serialised by this mutex.
 std::mutex& LibraryMutex() {
   static std::mutex m;
   return m;
@@ -23,12 +25,32 @@ std::mutex& LibraryMutex() {
 std::atomic<uint64_t> g_positions{0};
 std::atomic<bool> g_fellBack{false};
 
+// The Debian build keeps the library's state per thread (its files, path
+// and buffers), so each thread sets the path on first use and closes the
+// library when it ends, or its buffers would leak. Should a build share one
+// state instead, a close resets the path for everyone: the generation count
+// makes every thread set it again after a close.
+uint64_t g_closeGeneration = 0;  // guarded by the library mutex
+
+struct ThreadUse {
+  bool initialised = false;
+  uint64_t generation = 0;
+  ~ThreadUse() {
+    if (initialised) {
+      std::lock_guard lock(LibraryMutex());
+      swe_close();
+      ++g_closeGeneration;
+    }
+  }
+};
+thread_local ThreadUse t_use;
+
 // Caller holds the lock.
 void EnsureInitialised() {
-  static bool done = false;
-  if (!done) {
+  if (!t_use.initialised || t_use.generation != g_closeGeneration) {
     swe_set_ephe_path(const_cast<char*>(kEphemerisPath));
-    done = true;
+    t_use.initialised = true;
+    t_use.generation = g_closeGeneration;
   }
 }
 
@@ -116,6 +138,13 @@ double DeltaTDays(double jdUT) {
 double GregorianJulianDate(int32_t year, int month, int day) {
   std::lock_guard lock(LibraryMutex());
   return swe_julday(year, month, day, 0.0, SE_GREG_CAL);
+}
+
+double LibrarySunCrossing(double longitude, double jdTT) {
+  char serr[AS_MAXCH] = "";
+  std::lock_guard lock(LibraryMutex());
+  EnsureInitialised();
+  return swe_solcross(longitude, jdTT, SEFLG_SWIEPH, serr);
 }
 
 uint64_t PositionCount() { return g_positions.load(std::memory_order_relaxed); }

@@ -65,10 +65,7 @@ std::atomic<double> g_table[kSlots];
 std::mutex g_overflowMutex;
 std::unordered_map<int64_t, double> g_overflow;  // lunations outside the table
 
-}  // namespace
-
-double SolveSyzygy(int32_t n, int32_t q) {
-  double t = PhaseEstimate(n, q);
+double Refine(int32_t q, double t) {
   const double target = 90.0 * q;
   for (int i = 0; i < 20; ++i) {
     Longitude sun, moon;
@@ -81,6 +78,14 @@ double SolveSyzygy(int32_t n, int32_t q) {
     if (std::fabs(step) < 1e-6) break;
   }
   return t;
+}
+
+}  // namespace
+
+double SolveSyzygy(int32_t n, int32_t q) { return Refine(q, PhaseEstimate(n, q)); }
+
+double SolveSyzygyFromMeanLunation(int32_t n, int32_t q) {
+  return Refine(q, 2451550.09766 + 29.530588861 * (n + q / 4.0));
 }
 
 void ClearSyzygyCache() {

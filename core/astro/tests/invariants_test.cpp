@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 #include <vector>
 
 #include "core/astro/engine/engine.h"
@@ -121,6 +122,29 @@ TEST(EngineInvariants, AnswersAtBothEndsOfTheRange) {
   }
   EXPECT_GT(DeltaTMinutes(-3002), 1200.0);
   EXPECT_FALSE(engine::FellBack()) << "ephemeris files missing: results came from the built-in theory";
+}
+
+// Several threads filling the same memo slots must all read the one answer.
+TEST(EngineInvariants, MemoisedResultsAreSharedSafelyBetweenThreads) {
+  constexpr int kThreads = 4;
+  std::vector<std::vector<double>> seen(kThreads);
+  std::vector<std::thread> threads;
+  for (int i = 0; i < kThreads; ++i) {
+    threads.emplace_back([i, &seen] {
+      for (int32_t n = 20000 + 5 * i; n < 20080; ++n) seen[i].push_back(_syzyg(n % 2 ? -n : n, n % 4, nullptr));
+      double out[6];
+      _solar_terms_true_sun(QuarterPointJDE(JuneSolstice, 1234), 0, out);
+      seen[i].push_back(out[5]);
+      seen[i].push_back(DeltaTMinutes(1234 + i));
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  for (int i = 0; i < kThreads; ++i) {
+    size_t k = 0;
+    for (int32_t n = 20000 + 5 * i; n < 20080; ++n, ++k)
+      EXPECT_EQ(seen[i][k], engine::SolveSyzygy(n % 2 ? -n : n, n % 4)) << "thread " << i << " lunation " << n;
+    EXPECT_EQ(seen[i][k], seen[0][80]);
+  }
 }
 
 }  // namespace

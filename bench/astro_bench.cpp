@@ -1,0 +1,184 @@
+// Costs of the astronomical engine: cold solves against the library's own
+// cost, and memoised lookups.
+#include <benchmark/benchmark.h>
+
+#include "core/astro/engine/engine.h"
+#include "core/astro/engine/internal.h"
+#include "core/astro/engine/library.h"
+#include "core/astro/phases.h"
+#include "core/astro/solar_terms.h"
+#include "core/time/euro_date.h"
+
+namespace {
+
+using namespace tavro;
+
+// Positions computed per iteration, so the figures can be read as
+// evaluations per solve.
+struct PositionCounter {
+  uint64_t start = engine::PositionCount();
+  void Report(benchmark::State& state, double perItems) {
+    state.counters["positions_per_item"] =
+        static_cast<double>(engine::PositionCount() - start) / (static_cast<double>(state.iterations()) * perItems);
+  }
+};
+
+// One evaluation of the elongation (Sun and Moon with rates), at scattered dates.
+void BM_Raw_ElongationEvaluation(benchmark::State& state) {
+  double t = 2451550.0;
+  for (auto _ : state) {
+    engine::Longitude sun, moon;
+    engine::SunAndMoonTT(t, sun, moon);
+    benchmark::DoNotOptimize(moon.degrees);
+    t += 29.53 * 7 + 0.37;
+    if (t > 2816000.0) t = 626000.0;
+  }
+}
+BENCHMARK(BM_Raw_ElongationEvaluation);
+
+// A new-moon solve as it comes without our starting point: Newton from the
+// mean lunation.
+void BM_Raw_NewMoonSolveFromMeanLunation(benchmark::State& state) {
+  int32_t n = -60000;
+  PositionCounter counter;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::SolveSyzygyFromMeanLunation(n, 0));
+    n = n < 12000 ? n + 1013 : -60000;
+  }
+  counter.Report(state, 1);
+}
+BENCHMARK(BM_Raw_NewMoonSolveFromMeanLunation);
+
+// The library's own search for the Sun reaching a longitude.
+void BM_Raw_LibrarySolarTermCrossing(benchmark::State& state) {
+  double t = 626000.0;
+  int k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::LibrarySunCrossing(15.0 * (k % 24), t));
+    ++k;
+    t += 365.2422 * 13 + 15.2;
+    if (t > 2816000.0) t = 626000.0;
+  }
+}
+BENCHMARK(BM_Raw_LibrarySolarTermCrossing);
+
+void BM_SyzygyUT_Cold(benchmark::State& state) {
+  int32_t n = -60000;
+  PositionCounter counter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    engine::ClearCaches();
+    n = n < 12000 ? n + 1013 : -60000;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(SyzygyUT(n, 0));
+  }
+  counter.Report(state, 1);
+}
+BENCHMARK(BM_SyzygyUT_Cold);
+
+void BM_SyzygyUT_Warm(benchmark::State& state) {
+  int32_t n = 300;
+  for (int32_t k = 300; k < 364; ++k) SyzygyUT(k, 0);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SyzygyUT(n, 0));
+    n = n < 363 ? n + 1 : 300;
+  }
+}
+BENCHMARK(BM_SyzygyUT_Warm);
+
+void BM_Syzygy_TT_Warm(benchmark::State& state) {
+  int32_t n = 300;
+  for (int32_t k = 300; k < 364; ++k) _syzyg(k, 0, nullptr);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(_syzyg(n, 0, nullptr));
+    n = n < 363 ? n + 1 : 300;
+  }
+}
+BENCHMARK(BM_Syzygy_TT_Warm);
+
+void BM_SixTermInterval_Cold(benchmark::State& state) {
+  int32_t year = -2990;
+  PositionCounter counter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    engine::ClearCaches();
+    year = year < 2990 ? year + 97 : -2990;
+    const double t0 = QuarterPointJDE(MarchEquinox, year), t1 = QuarterPointJDE(JuneSolstice, year);
+    state.ResumeTiming();
+    double out[6];
+    _solar_terms_true_sun(t0, t1, out);
+    benchmark::DoNotOptimize(out[5]);
+  }
+  counter.Report(state, 6);
+}
+BENCHMARK(BM_SixTermInterval_Cold);
+
+void BM_SixTermInterval_Warm(benchmark::State& state) {
+  const double t0 = QuarterPointJDE(MarchEquinox, 2024), t1 = QuarterPointJDE(JuneSolstice, 2024);
+  double out[6];
+  _solar_terms_true_sun(t0, t1, out);
+  for (auto _ : state) {
+    _solar_terms_true_sun(t0, t1, out);
+    benchmark::DoNotOptimize(out[5]);
+  }
+}
+BENCHMARK(BM_SixTermInterval_Warm);
+
+// The engine work of one lunar year: 14 quarter points, the 13 intervals
+// between them, 42 syzygies.
+void LunarYearWork(int32_t year) {
+  double quarter[14];
+  for (int k = 0; k < 14; ++k) {
+    const int kind = (k + 3) % 4;
+    const int32_t y = year - 1 + (k + 3) / 4;
+    quarter[k] = QuarterPointJDE(kind, y);
+    benchmark::DoNotOptimize(QuarterPointUT(kind, y));
+  }
+  double out[6];
+  for (int k = 0; k < 13; ++k) _solar_terms_true_sun(quarter[k], quarter[k + 1], out);
+  const int32_t n0 = LunationContaining(quarter[0] - 30.0);
+  for (int i = 0; i < 42; ++i) benchmark::DoNotOptimize(SyzygyUT(n0 + i / 4, static_cast<int16_t>(i % 4)));
+}
+
+void BM_LunarYearEngineWork_Cold(benchmark::State& state) {
+  int32_t year = -2990;
+  PositionCounter counter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    engine::ClearCaches();
+    year = year < 2990 ? year + 97 : -2990;
+    state.ResumeTiming();
+    LunarYearWork(year);
+  }
+  counter.Report(state, 1);
+}
+BENCHMARK(BM_LunarYearEngineWork_Cold)->Unit(benchmark::kMicrosecond);
+
+void BM_LunarYearEngineWork_Warm(benchmark::State& state) {
+  LunarYearWork(2024);
+  for (auto _ : state) LunarYearWork(2024);
+}
+BENCHMARK(BM_LunarYearEngineWork_Warm)->Unit(benchmark::kMicrosecond);
+
+// Every new moon and every solar term of -3000..3000, from empty caches.
+void BM_AllNewMoonsAndTerms_Cold(benchmark::State& state) {
+  const double first = GregorianJDN(-3000, 1, 1) - 0.5, last = GregorianJDN(3001, 1, 1) - 0.5;
+  for (auto _ : state) {
+    state.PauseTiming();
+    engine::ClearCaches();
+    state.ResumeTiming();
+    const int32_t n0 = LunationContaining(first), n1 = LunationContaining(last);
+    for (int32_t n = n0; n <= n1; ++n) benchmark::DoNotOptimize(SyzygyUT(n, 0));
+    double out[6];
+    for (int32_t year = -3001; year <= 3000; ++year) {
+      for (int kind = 0; kind < 4; ++kind) {
+        if (year == -3001 && kind != DecemberSolstice) continue;
+        _solar_terms_true_sun(QuarterPointJDE(kind, year), 0.0, out);
+      }
+    }
+    state.counters["new_moons"] = n1 - n0 + 1;
+  }
+}
+BENCHMARK(BM_AllNewMoonsAndTerms_Cold)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
