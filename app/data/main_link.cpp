@@ -1,0 +1,27 @@
+#include "app/data/main_link.h"
+
+namespace tavro {
+
+DataInputs InputsFromMain(const FrmMain& main) {
+  DataInputs in;
+  in.ajd = main.dblCurrentAJDate;
+  in.settings = main.CurrentSettings();
+  in.country = main.Country() >= 0 && main.Country() <= 2 ? main.Country() : kCountryChina;
+  in.zone = main.strCCT;
+  return in;
+}
+
+void ConnectToMain(FrmData& data, FrmMain& main) {
+  data.inputs = InputsFromMain(main);
+  data.readMain = [&main] { return InputsFromMain(main); };
+  data.parseDate = [&main](const std::string& text) {
+    main.txbDate.text = text;
+    const FrmMain::Parsed p = main.ParseDate(text);
+    return DataParseResult{p.error, p.ajd};
+  };
+  data.mainStartingUp = !main.startupCompleted;
+  data.optJC.value = main.dataWindowCalendar == 1;
+  data.optCE.value = !data.optJC.value;
+}
+
+}  // namespace tavro
