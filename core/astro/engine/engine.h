@@ -15,14 +15,17 @@ double _syzyg(int32_t n, int32_t q, double* work);
 // The constant is accepted for compatibility and ignored.
 double _deltat(double year, int32_t model);
 
-// Moon's apparent geocentric ecliptic longitude (radians) at `days` since J2000.0.
+// Moon's apparent geocentric ecliptic longitude (radians, 0..2 pi) at `days`
+// since J2000.0, an instant in UT (the library applies delta T).
 double _moonpos(double days, double* spare1, double* spare2);
 
-// Sun's apparent geocentric ecliptic longitude (radians) at Julian date `jd`.
+// Sun's apparent geocentric ecliptic longitude (radians, 0..2 pi) at Julian
+// date `jd`, an instant in UT.
 double _sun_app(double jd, double* spare);
 
 // TT moments at which the Sun's apparent longitude reaches lambda0 + 15 j deg,
-// j = 0..5, lambda0 being the multiple of 90 deg reached near t0 (TT).
+// j = 0..5, lambda0 being the multiple of 90 deg reached near t0 (TT; the
+// quarter point nearest t0, which need only be within weeks of it).
 void _solar_terms_true_sun(double t0, double t1, double out[6]);
 
 }  // namespace tavro

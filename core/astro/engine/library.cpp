@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 #include <mutex>
+#include <string>
 
 #include "core/astro/engine/internal.h"
 
@@ -31,6 +32,12 @@ std::atomic<bool> g_fellBack{false};
 // state instead, a close resets the path for everyone: the generation count
 // makes every thread set it again after a close.
 uint64_t g_closeGeneration = 0;  // guarded by the library mutex
+// Guarded by the library mutex; a function-local static so that calls made
+// while other files are being initialised find it constructed.
+std::string& EphemerisPath() {
+  static std::string path = kEphemerisPath;
+  return path;
+}
 
 struct ThreadUse {
   bool initialised = false;
@@ -48,7 +55,7 @@ thread_local ThreadUse t_use;
 // Caller holds the lock.
 void EnsureInitialised() {
   if (!t_use.initialised || t_use.generation != g_closeGeneration) {
-    swe_set_ephe_path(const_cast<char*>(kEphemerisPath));
+    swe_set_ephe_path(const_cast<char*>(EphemerisPath().c_str()));
     t_use.initialised = true;
     t_use.generation = g_closeGeneration;
   }
@@ -56,12 +63,18 @@ void EnsureInitialised() {
 
 void ReportFallback(const char* detail) {
   bool expected = false;
-  if (g_fellBack.compare_exchange_strong(expected, true)) {
-    std::fprintf(stderr,
-                 "tavro: ephemeris files not usable in %s (%s); continuing with the "
-                 "library's built-in ephemeris, which is less accurate\n",
-                 kEphemerisPath, detail[0] ? detail : "no detail");
+  if (!g_fellBack.compare_exchange_strong(expected, true)) return;
+  // The library's message may span lines; the report is one.
+  std::string text;
+  for (const char* p = detail; *p; ++p) {
+    const char c = (*p == '\n' || *p == '\r' || *p == '\t') ? ' ' : *p;
+    if (!(c == ' ' && (text.empty() || text.back() == ' '))) text += c;
   }
+  while (!text.empty() && (text.back() == ' ' || text.back() == ';')) text.pop_back();
+  std::fprintf(stderr,
+               "tavro: ephemeris files not usable in %s (%s); continuing with the "
+               "library's built-in ephemeris, which is less accurate\n",
+               EphemerisPath().c_str(), text.empty() ? "no detail" : text.c_str());
 }
 
 // One position with the file ephemeris; if the library could not use the
@@ -146,6 +159,14 @@ double LibrarySunCrossing(double longitude, double jdTT) {
   EnsureInitialised();
   return swe_solcross(longitude, jdTT, SEFLG_SWIEPH, serr);
 }
+
+void SetEphemerisPath(const std::string& path) {
+  std::lock_guard lock(LibraryMutex());
+  EphemerisPath() = path;
+  ++g_closeGeneration;  // every thread picks the new path up
+}
+
+void ForgetFallbackReport() { g_fellBack.store(false); }
 
 uint64_t PositionCount() { return g_positions.load(std::memory_order_relaxed); }
 

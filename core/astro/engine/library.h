@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tavro::engine {
 
@@ -32,7 +33,12 @@ double GregorianJulianDate(int32_t year, int month, int day);
 // Number of body positions computed so far (for benchmarks and tests).
 uint64_t PositionCount();
 
-// True once any call had to fall back to the built-in ephemeris.
+// True once any call had to fall back to the built-in ephemeris (reported
+// once on stderr).
 bool FellBack();
+
+// For tests: another folder of ephemeris files, and a fresh fallback report.
+void SetEphemerisPath(const std::string& path);
+void ForgetFallbackReport();
 
 }  // namespace tavro::engine
