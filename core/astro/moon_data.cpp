@@ -128,6 +128,7 @@ std::string GetPhaseErrorText(int16_t code) {
 
 MoonData ComputeMoonData(double ajd, int maxX, int maxY) {
   MoonData out;
+  if (!std::isfinite(ajd)) return out;  // no moment, nothing to show
   double spare = 0;
   const double moon = MoonPosition(ajd, spare);
   out.elongationMethod = !(moon == -99.0 || moon == -100.0);

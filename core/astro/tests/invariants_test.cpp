@@ -39,6 +39,10 @@ TEST(EngineInvariants, PhasesIncreaseAndLunationsHaveSaneLengths) {
     ASSERT_GT(length, 29.2) << "lunation " << n;
     ASSERT_LT(length, 29.9) << "lunation " << n;
     ASSERT_DOUBLE_EQ(_syzyg(n, 4, nullptr), _syzyg(n + 1, 0, nullptr));
+    for (int16_t q = 0; q < 4; ++q) {
+      const double next = q < 3 ? SyzygyUT(n, static_cast<int16_t>(q + 1)) : SyzygyUT(n + 1, 0);
+      ASSERT_LT(SyzygyUT(n, q), next) << "lunation " << n << " quarter " << q << " in UT";
+    }
   }
 }
 
