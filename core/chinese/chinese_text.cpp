@@ -24,37 +24,73 @@ std::string TermCode(int32_t term) {
 }  // namespace
 
 std::string ElementAnimalText(int32_t position, Country country) {
-  return ElementNames[ElementIndex(position)] + "-" + AnimalNames(country)[BranchIndex(position)];
+  std::string text = ElementNames[ElementIndex(position)];
+  text += '-';
+  text += AnimalNames(country)[BranchIndex(position)];
+  return text;
 }
 
 std::string StemBranchText(int32_t position) {
-  return StemNames[StemNumber(position) - 1] + "-" + BranchNames[BranchIndex(position)];
+  std::string text = StemNames[StemNumber(position) - 1];
+  text += '-';
+  text += BranchNames[BranchIndex(position)];
+  return text;
 }
 
 std::string ChlDateText(const ChlDate& d, const std::string& code) {
-  return std::to_string(d.cycle) + "-" + TwoDigits(d.position) + "-" + MonthLabel(d.month, d.leap == 1) +
-         "-" + TwoDigits(d.day) + " " + code;
+  std::string text = std::to_string(d.cycle);
+  text += '-';
+  text += TwoDigits(d.position);
+  text += '-';
+  text += MonthLabel(d.month, d.leap == 1);
+  text += '-';
+  text += TwoDigits(d.day);
+  text += ' ';
+  text += code;
+  return text;
 }
 
 std::string ChsDateText(const ChsDate& d, bool withCode) {
-  std::string text = std::to_string(d.cycle) + "-" + TwoDigits(d.position) + "-" + TwoDigits(d.term) +
-                     "-" + TwoDigits(d.day) + " CHS";
-  if (withCode && d.day == 1) text += " (" + TermCode(d.term) + ")";
+  std::string text = std::to_string(d.cycle);
+  text += '-';
+  text += TwoDigits(d.position);
+  text += '-';
+  text += TwoDigits(d.term);
+  text += '-';
+  text += TwoDigits(d.day);
+  text += " CHS";
+  if (withCode && d.day == 1) {
+    text += " (";
+    text += TermCode(d.term);
+    text += ')';
+  }
   return text;
 }
 
 std::string ChsLongText(ChsDate& d, bool withDay, bool withStemBranch, const Settings& s, Country country) {
-  std::string text = "The " + OrdinalText(d.day) + " day ";
+  std::string text = "The ";
+  text += OrdinalText(d.day);
+  text += " day ";
   if (withDay) {
     ChSDateToJDN(d, s);
     const int32_t p = DayCyclePosition(d.jdn);
-    text += "(" + ElementAnimalText(p, country);
-    if (withStemBranch) text += ", " + StemBranchText(p);
+    text += '(';
+    text += ElementAnimalText(p, country);
+    if (withStemBranch) {
+      text += ", ";
+      text += StemBranchText(p);
+    }
     text += ") ";
   }
-  text += "of solar term " + std::to_string(d.term) + " (" + TermCode(d.term) + ")" +
-          " in the year (sui) at position " + std::to_string(d.position) + " of cycle " +
-          std::to_string(d.cycle) + ".";
+  text += "of solar term ";
+  text += std::to_string(d.term);
+  text += " (";
+  text += TermCode(d.term);
+  text += ") in the year (sui) at position ";
+  text += std::to_string(d.position);
+  text += " of cycle ";
+  text += std::to_string(d.cycle);
+  text += '.';
   return text;
 }
 
@@ -65,39 +101,75 @@ std::string ChlLongText(ChlDate& d, bool withDay, bool withMonth, bool withStemB
   if (!sentence) {
     text = leap ? "Leap month" : "Month";
   } else {
-    text = "The " + OrdinalText(d.day) + " day ";
+    text = "The ";
+    text += OrdinalText(d.day);
+    text += " day ";
     if (withDay) {
       ChLDateToJDN(d, s);
       const int32_t p = DayCyclePosition(d.jdn);
-      text += "(" + ElementAnimalText(p, country);
-      if (withStemBranch) text += " " + StemBranchText(p);
+      text += '(';
+      text += ElementAnimalText(p, country);
+      if (withStemBranch) {
+        text += ' ';
+        text += StemBranchText(p);
+      }
       text += ") ";
     }
-    text += std::string("of ") + (leap ? "leap " : "") + "month";
+    text += leap ? "of leap month" : "of month";
   }
-  text += " " + std::to_string(d.month) + (leap ? "* " : " ");
+  text += ' ';
+  text += std::to_string(d.month);
+  text += leap ? "* " : " ";
   if (withMonth) {
     const int32_t p = MonthCyclePosition(d);
-    std::string names = ElementAnimalText(p, country);
-    if (withStemBranch)
-      names = stemBranchFirst ? StemBranchText(p) + " " + names : names + " " + StemBranchText(p);
-    text += "(" + names + ") ";
+    text += '(';
+    if (withStemBranch && stemBranchFirst) {
+      text += StemBranchText(p);
+      text += ' ';
+    }
+    text += ElementAnimalText(p, country);
+    if (withStemBranch && !stemBranchFirst) {
+      text += ' ';
+      text += StemBranchText(p);
+    }
+    text += ") ";
   }
   text += sentence ? "\r\n" : " ";
-  text += "in the " + ElementAnimalText(d.position, country);
-  if (withStemBranch) text += " " + StemBranchText(d.position);
-  text += " year (nian) at position " + std::to_string(d.position) + " of cycle " + std::to_string(d.cycle) +
-          " (year " + std::to_string(OverseasChineseYear(d.cycle, d.position, s.epoch)) + ")";
-  if (sentence) text += ".";
+  text += "in the ";
+  text += ElementAnimalText(d.position, country);
+  if (withStemBranch) {
+    text += ' ';
+    text += StemBranchText(d.position);
+  }
+  text += " year (nian) at position ";
+  text += std::to_string(d.position);
+  text += " of cycle ";
+  text += std::to_string(d.cycle);
+  text += " (year ";
+  text += std::to_string(OverseasChineseYear(d.cycle, d.position, s.epoch));
+  text += ')';
+  if (sentence) text += '.';
   return text;
 }
 
 std::string ChlCycleText(ChlDate& d, const Settings& s) {
   ChLDateToJDN(d, s);
-  return "(" + StemBranchText(DayCyclePosition(d.jdn)) + ") day " + std::to_string(d.day) + ", (" +
-         StemBranchText(MonthCyclePosition(d)) + ") month " + std::to_string(d.month) +
-         (d.leap == 1 ? "*" : "") + ", (" + StemBranchText(d.position) + ") year " +
-         std::to_string(d.position) + " of cycle " + std::to_string(d.cycle);
+  std::string text = "(";
+  text += StemBranchText(DayCyclePosition(d.jdn));
+  text += ") day ";
+  text += std::to_string(d.day);
+  text += ", (";
+  text += StemBranchText(MonthCyclePosition(d));
+  text += ") month ";
+  text += std::to_string(d.month);
+  if (d.leap == 1) text += '*';
+  text += ", (";
+  text += StemBranchText(d.position);
+  text += ") year ";
+  text += std::to_string(d.position);
+  text += " of cycle ";
+  text += std::to_string(d.cycle);
+  return text;
 }
 
 }  // namespace tavro
