@@ -1,0 +1,92 @@
+// The main window's widgets. Each widget mirrors one control value of the
+// window logic: widget -> value before a handler runs, value -> widget after
+// it (and at every event-pump yield). No calendar logic lives here.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "app/main/frm_main.h"
+
+class QLineEdit;
+class QComboBox;
+class QCheckBox;
+class QRadioButton;
+class QPushButton;
+class QGridLayout;
+
+namespace tavro::qt {
+
+class QtPlatform;
+class HelpWindow;
+
+// A label that reports clicks (the display rows copy their date).
+class ClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+};
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  MainWindow(FrmMain& logic, QtPlatform& platform);
+
+  // Runs a handler of the logic between the two mirroring steps.
+  void Run(const std::function<void()>& handler);
+  void PullFromWidgets();
+  void PushToWidgets();
+  void ShowHelp();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct LabelBinding {
+    ui::Label* value;
+    QLabel* widget;
+    std::string style;  // last style sheet applied
+  };
+  struct PictureBinding {
+    ui::PictureBox* value;
+    QLabel* widget;
+    const ui::Image* shown = nullptr;
+    std::vector<ui::Rgb> lastPixels;
+  };
+
+  QLineEdit* AddText(ui::TextBox& v, const char* name);
+  QComboBox* AddCombo(ui::ComboBox& v, const char* name);
+  QCheckBox* AddCheck(ui::CheckBox& v, const char* name);
+  QRadioButton* AddOption(ui::OptionButton& v, const char* name);
+  QPushButton* AddButton(ui::Button& v, const char* name, std::function<void()> handler);
+  QLabel* AddLabel(ui::Label& v, const char* name, bool clickable = false);
+  QLabel* AddPicture(ui::PictureBox& v, const char* name, int w, int h);
+  void AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, DisplayRow kind, const char* name);
+  void BuildLayout();
+
+  FrmMain& f_;
+  QtPlatform& platform_;
+  HelpWindow* help_ = nullptr;
+  bool pushing_ = false;
+  std::vector<std::pair<ui::TextBox*, QLineEdit*>> texts_;
+  std::vector<std::pair<ui::ComboBox*, QComboBox*>> combos_;
+  std::vector<std::pair<ui::CheckBox*, QCheckBox*>> checks_;
+  std::vector<std::pair<ui::OptionButton*, QRadioButton*>> options_;
+  std::vector<std::pair<ui::Button*, QPushButton*>> buttons_;
+  std::vector<LabelBinding> labels_;
+  std::vector<PictureBinding> pictures_;
+  std::string formStyle_;
+  QLineEdit* txbDate_ = nullptr;
+  QLineEdit* txbPlusMinus_ = nullptr;
+};
+
+}  // namespace tavro::qt
