@@ -370,8 +370,19 @@ void MainWindow::PushToWidgets() {
     formStyle_ = form;
     const ui::Rgb fore = TextOn(f_.formBack);
     // Captions sit on the country colour; boxes and lists keep their own look.
-    setStyleSheet(Q(form + " QCheckBox, QRadioButton { color: " + Css(fore) + "; }" +
-                    " QLabel#lblDateCaption, QLabel#lblStemBranchYear, QLabel#lblStemBranchDay { color: " + Css(fore) +
+    // Check and option captions take the colour through the palette, which
+    // leaves their indicators drawn in the style's own colours.
+    for (auto& [v, w] : checks_) {
+      QPalette p = w->palette();
+      p.setColor(QPalette::WindowText, QColor(fore.r, fore.g, fore.b));
+      w->setPalette(p);
+    }
+    for (auto& [v, w] : options_) {
+      QPalette p = w->palette();
+      p.setColor(QPalette::WindowText, QColor(fore.r, fore.g, fore.b));
+      w->setPalette(p);
+    }
+    setStyleSheet(Q(form + " QLabel#lblDateCaption, QLabel#lblStemBranchYear, QLabel#lblStemBranchDay { color: " + Css(fore) +
                     "; font-weight: bold; }" +
                     " QFrame#fraEntry { background: rgba(255,255,255,40); border: 1px solid rgba(255,255,255,90);"
                     " border-radius: 6px; }"));
