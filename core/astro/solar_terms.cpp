@@ -1,5 +1,6 @@
 #include "core/astro/solar_terms.h"
 
+#include <atomic>
 #include <cmath>
 
 #include "core/astro/phases.h"
@@ -55,10 +56,7 @@ constexpr PeriodicTerm kPeriodic[24] = {
     {14, 199.76, 31436.921}, {12, 95.39, 14577.848},   {12, 287.11, 31931.756},
     {12, 320.81, 34777.259}, {9, 227.73, 1222.114},    {8, 15.45, 16859.074}};
 
-}  // namespace
-
-double QuarterPointJDE(int kind, int32_t year) {
-  if (kind < 0 || kind > 3) return 0.0;
+double ComputeQuarterPoint(int kind, int32_t year) {
   const bool early = year < 1000;
   const double Y = early ? year / 1000.0 : (year - 2000) / 1000.0;
   const double* c = early ? kBefore1000[kind] : kFrom1000[kind];
@@ -69,6 +67,26 @@ double QuarterPointJDE(int kind, int32_t year) {
   double S = 0.0;
   for (const PeriodicTerm& p : kPeriodic) S += p.a * std::cos(p.b * kToRadians + p.c * kToRadians * T);
   return jde0 + 0.00001 * S / dLambda;
+}
+
+// Lunar-year tables ask for the same quarter points on every rebuild, so the
+// years of the supported range keep theirs (0 = not yet computed).
+constexpr int32_t kFirstMemoYear = -3100;
+constexpr int32_t kLastMemoYear = 3100;
+std::atomic<double> g_quarterPoints[(kLastMemoYear - kFirstMemoYear + 1) * 4];
+
+}  // namespace
+
+double QuarterPointJDE(int kind, int32_t year) {
+  if (kind < 0 || kind > 3) return 0.0;
+  if (year < kFirstMemoYear || year > kLastMemoYear) return ComputeQuarterPoint(kind, year);
+  std::atomic<double>& slot = g_quarterPoints[(year - kFirstMemoYear) * 4 + kind];
+  double jde = slot.load(std::memory_order_relaxed);
+  if (jde == 0.0) {
+    jde = ComputeQuarterPoint(kind, year);
+    slot.store(jde, std::memory_order_relaxed);
+  }
+  return jde;
 }
 
 double QuarterPointUT(int kind, int32_t year) {
