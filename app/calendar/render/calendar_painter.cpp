@@ -130,3 +130,4 @@ bool LoadDayPicture(const std::string& path, ui::Image& out) {
 // checker of the sanitizer build must not count them. Weak, so that another
 // part of the program may supply the list instead.
 extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+extern "C" __attribute__((weak)) const char* __lsan_default_options() { return "print_suppressions=0"; }
