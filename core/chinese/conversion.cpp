@@ -16,6 +16,9 @@ bool IsNewYearLabel(const std::string& label) { return label == "01"; }
 }  // namespace
 
 bool CJDateToChDates(double cjd, const Settings& s, ChsDate& chs, ChlDate& chl) {
+  static const int32_t firstDay = GregorianJDN(kMinTableYear, 1, 1);
+  static const int32_t lastDay = GregorianJDN(kMaxTableYear, 12, 31);
+  if (!(cjd >= firstDay && cjd < lastDay + 1.0)) return false;  // also refuses NaN
   const auto tables = LunarYearAt(cjd, s.referenceLongitude);
   const LunarYearTables& t = *tables;
   const int32_t c = static_cast<int32_t>(std::floor(cjd));

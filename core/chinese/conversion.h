@@ -25,8 +25,10 @@ inline constexpr int32_t kNoSolarDate = -99;
 // Fills both records for the day floor(cjd) at s.referenceLongitude, naming
 // years under s.epoch. With chs.valid == kNoSolarDate only chs.valid is
 // touched (set to 0). Neither record's `valid` (otherwise) nor `epoch` is
-// changed. Returns false when the day lies outside the tables (never for a
-// day of the admissible range), the records then being partly filled.
+// changed. Returns false, leaving the records untouched, for a day outside
+// the years of kMinTableYear..kMaxTableYear, and false with the records
+// partly filled should a day fall outside its tables (never for a day of the
+// admissible range).
 // Solar dates always rest on true-sun terms.
 bool CJDateToChDates(double cjd, const Settings& s, ChsDate& chs, ChlDate& chl);
 
@@ -42,9 +44,11 @@ int16_t ChLDateToJDN(ChlDate& chl, const Settings& s);
 // when the fields are in range, jdn. True when the date exists.
 bool ChSDateToJDN(ChsDate& chs, const Settings& s);
 
-// Years whose tables this system builds: far beyond the admissible range,
-// yet small enough that no year arithmetic can overflow.
-inline constexpr int32_t kMinTableYear = -99999;
-inline constexpr int32_t kMaxTableYear = 99999;
+// Years whose tables are built: the admissible range (-3000-01-01 to
+// 3000-01-01) with a margin. Beyond them the ephemeris gives no usable
+// answers, so dates there are refused (ChLDateToJDN -1, ChSDateToJDN false,
+// CJDateToChDates false) without asking it.
+inline constexpr int32_t kMinTableYear = -3010;
+inline constexpr int32_t kMaxTableYear = 3010;
 
 }  // namespace tavro

@@ -35,13 +35,16 @@ Cache& TheCache() {
   return cache;
 }
 
-// Every thread remembers its last tables: a run of conversions in one sui
-// then costs two comparisons.
-struct LastUsed {
+// Every thread remembers its last few tables: a run of conversions in one
+// sui (and the neighbouring tables that date-to-day conversions read) then
+// costs a few comparisons, without the lock.
+constexpr int kRecent = 4;
+struct Recent {
   uint64_t generation = 0;
-  Entry entry;
+  Entry entries[kRecent];
+  int next = 0;  // the slot to overwrite
 };
-thread_local LastUsed tlsLast[2];  // [method]
+thread_local Recent tlsRecent;
 
 Entry MakeEntry(std::shared_ptr<const LunarYearTables> t) {
   Entry e;
@@ -73,17 +76,23 @@ std::shared_ptr<const LunarYearTables> Lookup(double cjd, int longitude, int met
   method = method == 1 ? 1 : 0;
   const int32_t day = static_cast<int32_t>(std::floor(cjd));
   Cache& cache = TheCache();
-  LastUsed& last = tlsLast[method];
-
-  if (last.generation == cache.generation.load(std::memory_order_acquire) &&
-      last.entry.longitude == longitude && day >= last.entry.firstDay && day < last.entry.endDay)
-    return last.entry.tables;
+  Recent& recent = tlsRecent;
+  const uint64_t generation = cache.generation.load(std::memory_order_acquire);
+  if (recent.generation != generation) recent = Recent{generation, {}, 0};
+  for (const Entry& e : recent.entries) {
+    if (e.tables && e.longitude == longitude && e.method == method && day >= e.firstDay && day < e.endDay)
+      return e.tables;
+  }
+  auto remember = [&recent](const Entry& e) {
+    recent.entries[recent.next] = e;
+    recent.next = (recent.next + 1) % kRecent;
+  };
   {
     std::lock_guard<std::mutex> lock(cache.mutex);
     for (Entry& e : cache.entries) {
       if (e.longitude == longitude && e.method == method && day >= e.firstDay && day < e.endDay) {
         e.lastUse = ++cache.clock;
-        last = {cache.generation.load(), e};
+        remember(e);
         return e.tables;
       }
     }
@@ -103,7 +112,7 @@ std::shared_ptr<const LunarYearTables> Lookup(double cjd, int longitude, int met
       if (e.lastUse < oldest->lastUse) oldest = &e;
     *oldest = fresh;
   }
-  last = {cache.generation.load(), fresh};
+  remember(fresh);
   return fresh.tables;
 }
 

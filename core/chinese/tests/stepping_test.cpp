@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/chinese/conversion.h"
 #include "core/chinese/stepping.h"
 #include "core/time/euro_date.h"
@@ -43,6 +45,9 @@ TEST(ChlConversion, ResultCodes) {
       {Lunar(79, 41, 1, 0, 0), kChlFieldOutOfRange},
       {Lunar(79, 41, 1, 0, 32), kChlFieldOutOfRange},
       {Lunar(2000000000, 41, 1, 0, 1), kChlFieldOutOfRange},  // no year arithmetic overflow
+      {Lunar(97, 1, 1, 0, 1), kChlFieldOutOfRange},           // 3064: beyond the ephemeris
+      {Lunar(-52, 1, 1, 0, 1), kChlFieldOutOfRange},          // -3056
+      {Lunar(95, 56, 12, 0, 1), kChlOk},                      // the month holding 3000-01-01
       {Lunar(79, 41, 1, 0, 31), kChlDayBeyondMonth},
       {Lunar(79, 41, 3, 1, 1), kChlNoSuchMonth},
   };
@@ -85,6 +90,25 @@ TEST(ChlConversion, EpochNamesTheSameDayDifferently) {
   EXPECT_EQ(l.valid, 7);  // untouched
   EXPECT_EQ(s.valid, 0);
   EXPECT_EQ(s.term, 0);  // no solar date was wanted
+}
+
+TEST(ChlConversion, DaysFarOutsideTheRangeAreRefusedUntouched) {
+  for (double cjd : {0.0, 100000.5, 5000000.5, -1e300, std::nan("")}) {
+    ChlDate l;
+    ChsDate c;
+    l.month = 7;
+    c.term = 7;
+    EXPECT_FALSE(CJDateToChDates(cjd, kChina, c, l)) << cjd;
+    EXPECT_EQ(l.month, 7);
+    EXPECT_EQ(c.term, 7);
+  }
+  ChsDate far;
+  far.cycle = 200;
+  far.position = 1;
+  far.term = 1;
+  far.day = 1;
+  EXPECT_FALSE(ChSDateToJDN(far, kChina));
+  EXPECT_EQ(far.valid, 0);
 }
 
 TEST(ChsConversion, SolsticeBeginsTheSolarYear) {
