@@ -1,0 +1,58 @@
+// The data window without a display, for the command line: a main window
+// started headless with the options and the moment a command gives, and the
+// window's text as printed output.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/data/frm_data.h"
+#include "app/main/frm_main.h"
+#include "app/ui/headless_platform.h"
+
+namespace tavro {
+
+// Options every data command takes; empty strings mean "as the program starts".
+struct HeadlessDataOptions {
+  // A date as typed into the main window (a bare year-month-day is CE);
+  // empty = now.
+  std::string entry;
+  std::string country, longitude, epoch, method;
+  bool julian = false;  // dates in the Julian Calendar
+};
+
+class HeadlessData {
+ public:
+  explicit HeadlessData(const std::string& programFolder);
+
+  // Starts the main window and applies the options. False with `error` set
+  // when the program cannot start or an option or the entry is refused; the
+  // messages the windows showed are in `error` then.
+  bool Start(const HeadlessDataOptions& o, std::string& error);
+
+  FrmMain& main() { return *main_; }
+  FrmData& data() { return *data_; }
+  // Messages the windows showed since the last call.
+  std::string TakeMessages();
+
+ private:
+  std::ostringstream messages_;
+  ui::HeadlessPlatform platform_;
+  std::unique_ptr<FrmMain> main_;
+  std::unique_ptr<FrmData> data_;
+};
+
+// True for a bare year-month-day ("2024-02-10", "-44-03-15"), which the
+// command line reads as a CE date.
+bool IsPlainDate(const std::string& text);
+
+// The window's text with CR LF line ends made LF (or kept with `crlf`), ending
+// in one line end.
+std::string PrintedText(const std::string& windowText, bool crlf);
+
+// The folder of the running executable (where the data files are).
+std::string ExecutableFolder();
+
+}  // namespace tavro
