@@ -1,0 +1,45 @@
+// The window that chooses what a log entry holds ("Configure log entries").
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "app/log/log_entry.h"
+#include "app/ui/controls.h"
+
+namespace tavro {
+
+class FrmLogPreferences {
+ public:
+  FrmLogPreferences();
+
+  // ---- controls, in the saved order ----
+  ui::CheckBox chkVerbose, chkIncludeGanzhi, chkViewLogWhenAdd, chkIncludeChL, chkIncludeChS, chkIncludeCJDC,
+      chkEpochEtc, chkIncludeCE, chkIncludeJC, chkIncludeCJDL, chkIncludeAJD,
+      chkIncludePhaseOfMoonAndIllumination, chkIncludeLunationAndAgeOfMoon;
+  std::array<ui::Button, 2> cmdSetClear;  // 0 "Set all", 1 "Clear all"
+  ui::Button cmdClose;
+  std::string caption = "Configure log entries";
+  std::string fontFamily = "Arial";  // every label, button and box; not bold
+  bool visible = false;
+
+  // The boxes by LogPreference index.
+  ui::CheckBox& Box(int preference);
+  const ui::CheckBox& Box(int preference) const;
+
+  void Load(const LogPreferences& values);
+  LogPreferences Values() const;
+
+  void chkVerbose_Click();  // "Include Chinese terms" only with expanded entries
+  void cmdSetClear_Click(int index);
+  // Hides the window; with nothing checked, the Chinese Lunar line is kept.
+  void cmdClose_Click();
+
+  // Run after "Close" with the final values (the main window saves them).
+  std::function<void(const LogPreferences&)> onClose;
+
+ private:
+  std::array<ui::CheckBox*, kLogPreferenceCount> boxes_;
+};
+
+}  // namespace tavro
