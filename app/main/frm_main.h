@@ -146,6 +146,7 @@ class FrmMain {
   void DisplayMoonData(Rgb colour);
   void SetTheFocus();
   void CmdSaveStateEnabled(bool enabled);
+  void CompareArcWithChl();  // the title of the zone's ARC row
   void cboRefLong_Click();
   void cboLongitude_Click();
   void cboEpoch_Click();
@@ -170,7 +171,6 @@ class FrmMain {
 
  private:
   void DisplayChineseRows(double cjdc);  // steps 5 to 13 of the display
-  void CompareArcWithChl();
   void ApplyCountryCaptions();
   void ApplyCountryColours();
   void FillElementAnimalLists();
