@@ -79,6 +79,9 @@ class FrmData {
   void DisplayYearData();
   void cmdList_Click();
   void DoTest();
+  // Both dates to day numbers and back; appends "1" (same date again), "0"
+  // (rejected) or the two lines of a mismatch, which also sets blnStop.
+  void TestDatePair(ChsDate& chs, ChlDate& chl);
 
   // ---- handlers ----
   void chkIncludeMajorSolarTerms_Click();
@@ -116,7 +119,6 @@ class FrmData {
   void ListLunarNewYears(int n);
   void ListLeapMonths(int n);
   void ListJCCENewYears(int n);
-  void TestDatePair(ChsDate& chs, ChlDate& chl);
 
   std::string EpochMethodLower() const;
   std::string CountryName() const;
