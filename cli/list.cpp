@@ -1,6 +1,9 @@
 // tavro-cli list: the data window's lists of lunar new years (or anniversaries
 // of the entry's lunar date), month starts, leap months, and the lunar dates
 // of Julian or CE new years.
+// Built only when the data window is part of the build.
+#ifdef TAVRO_HAVE_DATA_WINDOW
+
 #include <iostream>
 
 #include "app/data/headless_run.h"
@@ -67,3 +70,5 @@ const Registration reg{"list", kUsage, Run};
 
 }  // namespace
 }  // namespace tavro::cli
+
+#endif  // TAVRO_HAVE_DATA_WINDOW

@@ -1,5 +1,8 @@
 // tavro-cli year-data: the data window's year data (dark moons of three sui,
 // optionally with the solar terms) for a moment.
+// Built only when the data window is part of the build.
+#ifdef TAVRO_HAVE_DATA_WINDOW
+
 #include <iostream>
 
 #include "app/data/headless_run.h"
@@ -55,3 +58,5 @@ const Registration reg{"year-data", kUsage, Run};
 
 }  // namespace
 }  // namespace tavro::cli
+
+#endif  // TAVRO_HAVE_DATA_WINDOW
