@@ -1,0 +1,126 @@
+#include "app/qt/calendar_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/calendar/render/calendar_painter.h"
+
+namespace tavro::qt {
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+CalendarCanvas::CalendarCanvas(FrmCalendar& frm, QWidget* parent) : QWidget(parent), frm_(frm) {
+  setFixedSize(calendar::kWidth, calendar::kDrawingHeight);
+}
+
+void CalendarCanvas::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  calendar::PaintCalendar(p, frm_.month, frm_.pictures);
+}
+
+CalendarWindow::CalendarWindow(FrmCalendar& frm, QWidget* parent) : QWidget(parent, Qt::Window), frm_(frm) {
+  setObjectName("frmCalendar");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 8);
+  canvas_ = new CalendarCanvas(frm_, this);
+  layout->addWidget(canvas_);
+  auto* buttons = new QHBoxLayout();
+  previous_ = new QPushButton(this);
+  next_ = new QPushButton(this);
+  save_ = new QPushButton(this);
+  close_ = new QPushButton(this);
+  for (QPushButton* b : {previous_, next_, save_, close_}) buttons->addWidget(b);
+  layout->addLayout(buttons);
+  const QColor back(calendar::kBackground.r, calendar::kBackground.g, calendar::kBackground.b);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, back);
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  connect(previous_, &QPushButton::clicked, this, [this] {
+    frm_.cmdShowPreviousOrNext_Click(0);
+    Sync();
+  });
+  connect(next_, &QPushButton::clicked, this, [this] {
+    frm_.cmdShowPreviousOrNext_Click(1);
+    Sync();
+  });
+  connect(save_, &QPushButton::clicked, this, [this] { Run(&FrmCalendar::cmdSaveCalendarImage_Click); });
+  connect(close_, &QPushButton::clicked, this, [this] { Run(&FrmCalendar::cmdClose_Click); });
+  Sync();
+}
+
+void CalendarWindow::Run(void (FrmCalendar::*handler)()) {
+  (frm_.*handler)();
+  Sync();
+}
+
+void CalendarWindow::Sync() {
+  setWindowTitle(QString::fromStdString(frm_.caption));
+  previous_->setText(QString::fromStdString(frm_.cmdShowPreviousOrNext[0].caption));
+  next_->setText(QString::fromStdString(frm_.cmdShowPreviousOrNext[1].caption));
+  save_->setText(QString::fromStdString(frm_.cmdSaveCalendarImage.caption));
+  close_->setText(QString::fromStdString(frm_.cmdClose.caption));
+  previous_->setEnabled(frm_.cmdShowPreviousOrNext[0].enabled);
+  next_->setEnabled(frm_.cmdShowPreviousOrNext[1].enabled);
+  save_->setEnabled(frm_.cmdSaveCalendarImage.enabled);
+  canvas_->update();
+  if (!frm_.visible && isVisible()) hide();
+}
+
+void CalendarWindow::OpenFrom(const CalendarContext& context, QWidget* mainWindow) {
+  QLabel* loading = nullptr;
+  if (!frm_.blnFormLoaded) {
+    loading = new QLabel("Now loading images ...", nullptr, Qt::Dialog);
+    loading->setWindowTitle("One moment please");
+    loading->setStyleSheet("background: yellow; padding: 16px;");
+    loading->show();
+    QApplication::processEvents();
+  }
+  frm_.Open(context);
+  if (loading) {
+    loading->close();
+    delete loading;
+  }
+  if (isMinimized()) showNormal();
+  adjustSize();
+  if (mainWindow) {
+    const QRect screen = (mainWindow->screen() ? mainWindow->screen() : QApplication::primaryScreen())->availableGeometry();
+    const int right = screen.right() - 100 / kTwipsPerPixel;
+    move(right - frameGeometry().width() + 1, mainWindow->frameGeometry().top());
+  }
+  Sync();
+  show();
+  raise();
+  activateWindow();
+}
+
+void CalendarWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+    frm_.Form_Activate();
+    Sync();
+  }
+  QWidget::changeEvent(e);
+}
+
+void CalendarWindow::resizeEvent(QResizeEvent* e) {
+  frm_.Form_Resize();
+  canvas_->update();
+  QWidget::resizeEvent(e);
+}
+
+void CalendarWindow::closeEvent(QCloseEvent* e) {
+  // Closing by the frame hides the window like "Close": it is built only once.
+  frm_.cmdClose_Click();
+  e->ignore();
+  hide();
+}
+
+}  // namespace tavro::qt

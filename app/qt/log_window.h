@@ -1,0 +1,42 @@
+// The log window: the log text with copy, clear and close buttons. The text
+// and captions come from FrmLog; this only shows them.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "app/log/frm_log.h"
+
+namespace tavro::qt {
+
+class LogWindow : public QWidget {
+ public:
+  explicit LogWindow(FrmLog& log, QWidget* parent = nullptr);
+
+  // "View log": over the main window (same left edge and width, top 775 twips
+  // below its top, 1000 twips lower) unless maximized, without blocking it.
+  void ShowOver(QWidget* mainWindow);
+  // Mirrors the logic's values into the widgets (call after any log change).
+  void Sync();
+
+  // Run after the window's own buttons changed the log (the main window
+  // then mirrors its "View log" and "Clear log" buttons).
+  std::function<void()> afterHandler;
+
+ protected:
+  void changeEvent(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void PullSelection();
+  void Run(const std::function<void()>& handler);
+
+  FrmLog& log_;
+  QPlainTextEdit* text_;
+  QPushButton *copy_, *clear_, *close_;
+  bool closingByButton_ = false;
+};
+
+}  // namespace tavro::qt
