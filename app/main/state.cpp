@@ -159,7 +159,7 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   chkKeepLeap.caption = "keep leap";
   lblElement.caption = "element";
   lblAnimal.caption = "animal";
-  lblTimeZone.caption = "Time zone";
+  lblTimeZone.caption = "Time";
   lblPlusMinus.caption = "Days";
   lblCCT.caption = "Zone";
   lblRefLong.caption = "Country";
@@ -180,6 +180,20 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   lblPhaseOfMoon[0].caption = "Phase of Moon";
   lblAgeOfMoon[0].caption = "Age of Moon";
 
+  txbDate.tooltip = "A date and its calendar code, e.g. 2000-01-01 CE, 79-31-9*-12 CHL or 2,455,000.5 AJD (F1 for help)";
+  txbTime.tooltip = "Time of day as hours:minutes, e.g. 23:50 (empty means 12:00)";
+  cboTimeZone.tooltip = "Zone of the time: GMT or the reference meridian";
+  txbPlusMinus.tooltip = "Number of days to add or subtract (fractions allowed)";
+  cboElement.tooltip = "Element for a '?' position, e.g. 70-?-12-30 CHL";
+  cboAnimal.tooltip = "Animal for a '?' position, e.g. 70-?-12-30 CHL";
+  cmdCompute.tooltip = "Convert the entry (Enter)";
+  cmdNow.tooltip = "Show the present moment";
+  cmdClearDate.tooltip = "Empty the date and time boxes";
+  cmdHelp.tooltip = "How to enter dates (F1)";
+  cmdSaveState.tooltip = "Keep the moment and the options for the next start";
+  cmdRestoreState.tooltip = "Go back to the last saved state";
+  cmdReset.tooltip = "Reset the options (the moment and the country stay)";
+  cmdQuit.tooltip = "Save the state and end the program";
   for (int i = 0; i < 46; ++i) zoneDesignations[i] = ZoneDesignation(100 + i);
   animalNames = AnimalNames(tavro::Country::China);
   cboTimeZone.items = {"GMT", strCCT};

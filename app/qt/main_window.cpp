@@ -163,7 +163,6 @@ void MainWindow::BuildLayout() {
   eg->addWidget(AddButton(f_.cmdHelp, "cmdHelp", [this] { f_.cmdHelp_Click(); }), 0, 9);
 
   eg->addWidget(AddLabel(f_.lblTimeZone, "lblTime"), 1, 0);
-  f_.lblTimeZone.caption = "Time";
   auto* time = AddText(f_.txbTime, "txbTime");
   time->setPlaceholderText("12:00");
   time->setMaximumWidth(70);
@@ -408,6 +407,7 @@ void MainWindow::PushToWidgets() {
     if (w->currentIndex() != v->index) w->setCurrentIndex(v->index);
     w->setVisible(v->visible);
     w->setEnabled(v->enabled);
+    w->setToolTip(Q(v->tooltip));
   }
   for (auto& [v, w] : checks_) {
     const QSignalBlocker block(w);
