@@ -240,9 +240,9 @@ void MainWindow::BuildLayout() {
   auto* pictures = new QVBoxLayout();
   pictures->setSpacing(6);
   pictures->addWidget(AddPicture(f_.picMoon, "picMoon", 90, 90), 0, Qt::AlignHCenter);
-  auto* yearCaption = new QLabel("year", this);
+  auto* yearCaption = yearCaption_ = new QLabel("year", this);
   yearCaption->setObjectName("lblStemBranchYear");
-  auto* dayCaption = new QLabel("day", this);
+  auto* dayCaption = dayCaption_ = new QLabel("day", this);
   dayCaption->setObjectName("lblStemBranchDay");
   auto* sb = new QGridLayout();
   sb->addWidget(yearCaption, 0, 0, 1, 2, Qt::AlignHCenter);
@@ -462,6 +462,8 @@ void MainWindow::PushToWidgets() {
     }
     p.widget->setStyleSheet(Q("QLabel { background: " + Css(p.value->back) + "; }"));
   }
+  yearCaption_->setVisible(f_.picStem[0].visible);
+  dayCaption_->setVisible(f_.picStem[1].visible);
   if (!f_.focus.empty()) {
     if (auto* w = findChild<QWidget*>(Q(f_.focus)); w && w->isVisible()) {
       w->setFocus();

@@ -87,6 +87,8 @@ class MainWindow : public QWidget {
   std::string formStyle_;
   QLineEdit* txbDate_ = nullptr;
   QLineEdit* txbPlusMinus_ = nullptr;
+  QLabel* yearCaption_ = nullptr;  // captions of the stem and branch pictures
+  QLabel* dayCaption_ = nullptr;
 };
 
 }  // namespace tavro::qt
