@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ inline constexpr int kCountryLongitudeIndex[3] = {5, 20, 35};
 
 // Index of the element-animal search targets in cboTarget.
 inline constexpr int kTargetElementAnimalFirst = 15, kTargetElementAnimalLast = 17;
+
+class FrmMultipleElAn;
 
 class FrmMain {
  public:
@@ -63,8 +66,14 @@ class FrmMain {
   ui::OptionButton optNext, optPrevious;
   ui::CheckBox chkRepeatedly, chkKeep30th, chkKeepLeap, chkAutoLog;
   ui::Button cmdMove, cmdMoveOneDay, cmdSearch, cmdAddToLog, cmdViewLog, cmdClearLog, cmdConfigureLog,
-      cmdDisplayData, cmdDisplayCalendar, cmdSaveState, cmdRestoreState, cmdReset, cmdQuit;
+      cmdDisplayCalendar, cmdSaveState, cmdRestoreState, cmdReset, cmdQuit;
+  // The data window's buttons: year data, the three lists, the self-test.
+  ui::Button cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears, cmdTest;
   Label lblRefreshPeriod;
+  // Moving and searching (move.cpp, search.cpp).
+  ui::Button cmdStop, cmdPauseResume;
+  ui::Panel fraStopPauseResume;  // holds cmdStop and cmdPauseResume
+  Label lblSearching;            // progress of the longer searches
 
   // Window-wide presentation.
   Rgb formBack{192, 0, 0};
@@ -79,6 +88,13 @@ class FrmMain {
   bool blnInitializing = false;
   bool startupCompleted = false;
   bool blnRepeat = false;  // a repeated move runs
+  bool blnPause = false;    // the repeated move is paused
+  bool blnStepDue = false;  // a tick of Clock asks for the next step
+  bool blnExact = false;    // the moment lies at the quarter phase found (searches)
+  std::string strSearching = "Searching ";
+  // The multiple element-animal search window the searches open modally;
+  // when none is given one is made on first use.
+  FrmMultipleElAn* multipleWindow = nullptr;
   std::string strCCT = "CCT";
   std::array<std::string, 46> zoneDesignations;
   std::string strPicPath;      // program folder with a trailing separator
@@ -154,6 +170,36 @@ class FrmMain {
   void chkShowARC_Click();
   void chkShowCJDs_Click();
 
+  // ---- moving (move.cpp) ----
+  void cmdMove_Click();
+  void cmdMoveOneDay_Click();
+  void cmdStop_Click();
+  void cmdPauseResume_Click();
+  void cboRefreshPeriod_Click();
+  void Clock_Timer();
+  void cboMoveStep_Click();
+  void optMoveDirection_Click(int index);
+  void chkRepeatedly_Click();
+  void chkKeep30th_Click();
+  void chkKeepLeap_Click();
+  void cmdMoveSetFocus();
+  // The visibility and colours of chkKeep30th and chkKeepLeap.
+  void UpdateKeepBoxes();
+  // Pre-checks: true (after the message) when the step is refused.
+  bool CheckYearLimit(int32_t year, bool forward);
+  bool CheckCycleLimit(int32_t cycle, bool forward);
+
+  // ---- searching (search.cpp) ----
+  void cmdSearch_Click();
+  void cboTarget_Click();
+  void optNext_Click();
+  void optPrevious_Click();
+  // The list text of target 15, 16 or 17 (kind 0 day, 1 month, 2 year).
+  std::string ElementAnimalTargetText(int kind) const;
+  // Rebuilds the text of the selected element-animal target.
+  void RefreshElementAnimalTarget();
+  FrmMultipleElAn& MultipleWindow();
+
   // ---- start-up and saved state ----
   // False when the program texts could not be loaded (the program must end).
   bool Form_Load();
@@ -184,7 +230,16 @@ class FrmMain {
   const ui::Image& Picture(const std::string& fileName);  // from the program folder, cached
   ui::Image LoadMoonBitmap(const std::string& path);
 
+  // Moving.
+  void PrepareRepeatedRun();
+  void EndMove();
+  bool MakeMoveStep();
+  void ShowStopPause(bool shown);
+  void StartClock();
+  void EnableRunControls(bool enabled);
+
   ui::Platform& platform_;
+  std::shared_ptr<FrmMultipleElAn> ownMultipleWindow_;
   std::map<std::string, ui::Image> pictureCache_;
   bool changingDate_ = false;  // txbDate change in progress: list clicks keep the focus
 };

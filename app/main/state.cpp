@@ -136,11 +136,16 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   cmdViewLog.caption = "View log";
   cmdClearLog.caption = "Clear log";
   cmdConfigureLog.caption = "Configure log";
-  cmdDisplayData.caption = "Year data";
+  cmdDisplayYearData.caption = "Dates/times/CJDs of dark moons && solar terms";
+  cmdListLunarNewYears.caption = "List lunar new years && anniversaries";
+  cmdListLeapMonths.caption = "List lunar month starts && leap months";
+  cmdListJulianCENewYears.caption = "List Julian && Common Era new years";
+  cmdTest.caption = "Test";
   cmdDisplayCalendar.caption = "Show lunar calendar month";
   // Moves, searches, the log and the other windows arrive later.
   for (ui::Button* b : {&cmdMove, &cmdMoveOneDay, &cmdSearch, &cmdAddToLog, &cmdViewLog, &cmdClearLog, &cmdConfigureLog,
-                        &cmdDisplayData, &cmdDisplayCalendar})
+                        &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths, &cmdListJulianCENewYears,
+                        &cmdTest, &cmdDisplayCalendar})
     b->enabled = false;
   optPlus.caption = "plus";
   optMinus.caption = "minus";

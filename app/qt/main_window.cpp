@@ -331,7 +331,11 @@ void MainWindow::BuildLayout() {
   row->addWidget(AddButton(f_.cmdViewLog, "cmdViewLog", nullptr));
   row->addWidget(AddButton(f_.cmdClearLog, "cmdClearLog", nullptr));
   row->addWidget(AddButton(f_.cmdConfigureLog, "cmdConfigureLog", nullptr));
-  row->addWidget(AddButton(f_.cmdDisplayData, "cmdDisplayData", nullptr));
+  row->addWidget(AddButton(f_.cmdDisplayYearData, "cmdDisplayYearData", nullptr));
+  row->addWidget(AddButton(f_.cmdListLunarNewYears, "cmdListLunarNewYears", nullptr));
+  row->addWidget(AddButton(f_.cmdListLeapMonths, "cmdListLeapMonths", nullptr));
+  row->addWidget(AddButton(f_.cmdListJulianCENewYears, "cmdListJulianCENewYears", nullptr));
+  row->addWidget(AddButton(f_.cmdTest, "cmdTest", nullptr));
   row->addWidget(AddButton(f_.cmdDisplayCalendar, "cmdDisplayCalendar", nullptr));
   row->addStretch();
   row->addWidget(AddButton(f_.cmdSaveState, "cmdSaveState", [this] { f_.cmdSaveState_Click(); }));
