@@ -1,0 +1,174 @@
+#include "app/qt/multisearch_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/qt/qt_platform.h"
+
+namespace tavro::qt {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent)
+    : QDialog(parent), w_(logic), platform_(platform) {
+  setObjectName("frmMultiple_El_An");
+  setModal(true);
+  BuildLayout();
+  w_.modalLoop = [this] { RunModal(); };
+}
+
+MultiSearchWindow::~MultiSearchWindow() { w_.modalLoop = nullptr; }
+
+void MultiSearchWindow::BuildLayout() {
+  auto* outer = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  static const char* const kNouns[3] = {"day", "month", "year"};
+  for (int row = 0; row < 3; ++row) {
+    auto* element = new QComboBox(this);
+    element->setObjectName(QString("cboElement_%1").arg(row));
+    auto* animal = new QComboBox(this);
+    animal->setObjectName(QString("cboAnimal_%1").arg(row));
+    combos_.push_back({&w_.cboElement[row], element});
+    combos_.push_back({&w_.cboAnimal[row], animal});
+    grid->addWidget(element, row, 0);
+    grid->addWidget(new QLabel("-", this), row, 1);
+    grid->addWidget(animal, row, 2);
+    grid->addWidget(new QLabel(kNouns[row], this), row, 3);
+    connect(element, &QComboBox::activated, this, [this, row] { Run([this, row] { w_.cboElement_Click(row); }); });
+    connect(animal, &QComboBox::activated, this, [this, row] { Run([this, row] { w_.cboAnimal_Click(row); }); });
+  }
+  outer->addLayout(grid);
+
+  auto* range = new QHBoxLayout;
+  auto* within = new QComboBox(this);
+  within->setObjectName("cboWithin");
+  combos_.push_back({&w_.cboWithin, within});
+  connect(within, &QComboBox::activated, this, [this] { Run([this] { w_.cboWithin_Click(); }); });
+  chkStartingFromToday_ = new QCheckBox(Q(w_.chkStartingFromToday.caption), this);
+  chkStartingFromToday_->setObjectName("chkStartingFromToday");
+  connect(chkStartingFromToday_, &QCheckBox::clicked, this,
+          [this] { Run([this] { w_.chkStartingFromToday_Click(); }); });
+  range->addWidget(within);
+  range->addWidget(chkStartingFromToday_);
+  range->addStretch();
+  outer->addLayout(range);
+
+  auto* buttons = new QHBoxLayout;
+  auto addButton = [&](ui::Button& v, const char* name, std::function<void()> handler) {
+    auto* b = new QPushButton(Q(v.caption), this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    buttons_.push_back({&v, b});
+    connect(b, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+    buttons->addWidget(b);
+  };
+  addButton(w_.cmdSearch, "cmdSearch", [this] { w_.cmdSearch_Click(); });
+  addButton(w_.cmdClear, "cmdClear", [this] { w_.cmdClear_Click(); });
+  addButton(w_.cmdClose, "cmdClose", [this] { w_.cmdClose_Click(); });
+  outer->addLayout(buttons);
+
+  // Shown only when the main window lends no progress line of its own.
+  lblSearching_ = new QLabel(this);
+  lblSearching_->setObjectName("lblSearching");
+  lblSearching_->setTextFormat(Qt::PlainText);
+  outer->addWidget(lblSearching_);
+}
+
+void MultiSearchWindow::PlaceNextToParent() {
+  // Beside the main window, level with its upper part, where the element lists
+  // and the conversion panel are.
+  QWidget* main = parentWidget();
+  if (!main) return;
+  const QRect frame = main->frameGeometry();
+  move(frame.right() + 1, frame.top() + frame.height() / 4);
+}
+
+void MultiSearchWindow::RunModal() {
+  PushToWidgets();
+  PlaceNextToParent();
+  // Every yield of a running scan also mirrors this window (the Stop caption,
+  // the progress line).
+  std::function<void()> previous = platform_.sync;
+  platform_.sync = [this, previous] {
+    if (previous) previous();
+    PushToWidgets();
+  };
+  exec();
+  platform_.sync = previous;
+  if (previous) previous();
+}
+
+void MultiSearchWindow::Run(const std::function<void()>& handler) {
+  if (pushing_) return;
+  PullFromWidgets();
+  w_.focus.clear();
+  handler();
+  PushToWidgets();
+  if (!w_.visible && isVisible()) QDialog::reject();
+}
+
+void MultiSearchWindow::closeEvent(QCloseEvent* e) {
+  if (w_.visible) {
+    // Closed by the frame: no result, and a running scan ends at its next yield.
+    w_.Form_QueryUnload();
+    PushToWidgets();
+  }
+  e->accept();
+  QDialog::closeEvent(e);
+}
+
+void MultiSearchWindow::reject() {
+  if (w_.visible) Run([this] { w_.Form_QueryUnload(); });
+  QDialog::reject();
+}
+
+void MultiSearchWindow::PullFromWidgets() {
+  for (auto& [v, w] : combos_) v->index = w->currentIndex();
+  w_.chkStartingFromToday.value = chkStartingFromToday_->isChecked() ? 1 : 0;
+}
+
+void MultiSearchWindow::PushToWidgets() {
+  pushing_ = true;
+  setWindowTitle(Q(w_.caption));
+  for (auto& [v, w] : combos_) {
+    const QSignalBlocker block(w);
+    bool same = w->count() == static_cast<int>(v->items.size());
+    for (int i = 0; same && i < w->count(); ++i) same = w->itemText(i).toStdString() == v->items[i];
+    if (!same) {
+      w->clear();
+      for (const auto& item : v->items) w->addItem(Q(item));
+    }
+    if (w->currentIndex() != v->index) w->setCurrentIndex(v->index);
+    w->setEnabled(v->enabled);
+    w->setVisible(v->visible);
+  }
+  {
+    const QSignalBlocker block(chkStartingFromToday_);
+    chkStartingFromToday_->setChecked(w_.chkStartingFromToday.value == 1);
+    chkStartingFromToday_->setEnabled(w_.chkStartingFromToday.enabled);
+  }
+  for (auto& [v, b] : buttons_) {
+    b->setText(Q(v->caption));
+    b->setEnabled(v->enabled);
+    b->setVisible(v->visible);
+  }
+  const bool ownLine = w_.inputs.searching == nullptr;
+  lblSearching_->setText(Q(w_.lblSearching.caption));
+  lblSearching_->setVisible(ownLine && w_.lblSearching.visible);
+  if (!w_.focus.empty()) {
+    if (auto* target = findChild<QWidget*>(Q(w_.focus))) target->setFocus();
+  }
+  pushing_ = false;
+}
+
+}  // namespace tavro::qt
