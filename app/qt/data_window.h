@@ -1,0 +1,67 @@
+// The data window's widgets: the year data, the lists and the self-test. Each
+// widget mirrors one control value of FrmData (widget -> value before a
+// handler, value -> widget after it and at every event-pump yield of a long
+// listing). No calendar logic lives here.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/data/frm_data.h"
+#include "app/main/frm_main.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tavro::qt {
+
+class DataWindow : public QWidget {
+ public:
+  // `platform` is the program's platform; the window adds its own mirroring
+  // to the event-pump yields of its listings. `main` is read when a listing
+  // starts (ConnectToMain).
+  DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent = nullptr);
+  ~DataWindow() override;
+
+  // The main window's buttons.
+  void DisplayYearData();                // "Dates/times/CJDs of dark moons & solar terms"
+  void List(int window);                 // kWindowNewYears, kWindowMonthStarts, kWindowJcCeNewYears
+  void Test();                           // "Test"
+
+  FrmData& logic() { return *data_; }
+  // Mirrors the logic's values into the widgets.
+  void Sync();
+
+ protected:
+  void changeEvent(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Pull();
+  void Run(const std::function<void()>& handler);
+  void SyncText();
+
+  class YieldingPlatform;
+  std::unique_ptr<YieldingPlatform> platform_;
+  std::unique_ptr<FrmData> data_;
+  FrmMain& main_;
+
+  QPlainTextEdit* text_;
+  QRadioButton *optCE_, *optJC_;
+  QCheckBox *major_, *minor_, *names_, *large_, *leapOnly_, *omitInvalid_;
+  QLineEdit *numYears_, *start_, *end_;
+  QLabel* years_;
+  QPushButton *copy_, *stop_, *close_, *list_;
+  std::string shown_;  // the logic's text as last put into the text box
+  bool pushing_ = false;
+  bool closingByButton_ = false;
+};
+
+}  // namespace tavro::qt
