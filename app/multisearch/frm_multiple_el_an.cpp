@@ -80,6 +80,15 @@ void FrmMultipleElAn::Preset(int row, int element, int animal) {
   UpdateElementEntryArticle(row);
 }
 
+std::array<int, 6> FrmMultipleElAn::Pairs() const {
+  const ElementAnimalRows rows = Rows();
+  return {rows[0].element, rows[0].animal, rows[1].element, rows[1].animal, rows[2].element, rows[2].animal};
+}
+
+void FrmMultipleElAn::SetPairs(const std::array<int, 6>& pairs) {
+  for (int row = 0; row < 3; ++row) Preset(row, pairs[2 * row], pairs[2 * row + 1]);
+}
+
 void FrmMultipleElAn::Form_Activate() {
   caption = std::string("Search for the ") + (inputs.next ? "next" : "previous");
   focus = "cmdClose";

@@ -68,6 +68,10 @@ class FrmMultipleElAn {
   void Show(const MultipleSearchInputs& in);
   // Sets a row (the main window's "same element-animal day and month").
   void Preset(int row, int element, int animal);
+  // The three rows as (element, animal) pairs, in the order the saved state
+  // keeps them, and back (out-of-range values read as none).
+  std::array<int, 6> Pairs() const;
+  void SetPairs(const std::array<int, 6>& pairs);
 
   // ---- handlers ----
   void Form_Load();

@@ -2,6 +2,7 @@
 // the flags the main window reads, and what a scan shows as it goes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -287,6 +288,9 @@ TEST_F(WindowTest, ClearAndPreset) {
   EXPECT_EQ(w.cboElement[kRowDay].index, kNoElement);
   EXPECT_EQ(w.cboAnimal[kRowDay].index, kNoAnimal);
   w.Preset(kRowYear, 3, 9);
+  EXPECT_EQ(w.Pairs(), (std::array<int, 6>{kNoElement, kNoAnimal, kNoElement, 1, 3, 9}));
+  w.SetPairs({0, 99, -1, 11, 4, 0});
+  EXPECT_EQ(w.Pairs(), (std::array<int, 6>{0, kNoAnimal, kNoElement, 11, 4, 0}));
   w.cmdClear_Click();
   for (int row = 0; row < 3; ++row) EXPECT_FALSE(w.Rows()[row].Constrained());
   EXPECT_EQ(w.cboElement[kRowMonth].items[kNoElement], "in a");
