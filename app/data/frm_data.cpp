@@ -118,6 +118,7 @@ void FrmData::cmdClose_Click() {
   blnStop = true;
   busyPointer = false;
   chkLargeWindow.value = 0;
+  if (visible) SizeWindow();
   if (cmdClose.caption != "Close") {
     cmdClose.caption = "Close";
     return;
@@ -131,7 +132,10 @@ void FrmData::Form_QueryUnload() { cmdClose_Click(); }
 
 void FrmData::Form_Activate() {
   blnStop = false;
-  if (intWindow == kWindowNewYears || intWindow == kWindowMonthStarts) chkLargeWindow.value = 0;
+  if (intWindow == kWindowNewYears || intWindow == kWindowMonthStarts) {
+    chkLargeWindow.value = 0;
+    SizeWindow();
+  }
   if (!optCE.value && !optJC.value) {
     if (intWindow == kWindowJcCeNewYears)
       optJC.value = true;

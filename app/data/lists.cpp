@@ -25,6 +25,13 @@ int DefaultYears(int window, bool leapMonthsOnly) {
   }
 }
 
+// The years the lists reach: those of the admissible range. The conversions
+// refuse years much beyond it, which would only give a flood of errors.
+constexpr int32_t kFirstListYear = -3000;
+constexpr int32_t kLastListYear = 3000;
+bool InListRange(int64_t year) { return year >= kFirstListYear && year <= kLastListYear; }
+constexpr const char* kBeyondRange = "Years beyond the admissible range (-3000 to 3000 CE) are not listed.";
+
 }  // namespace
 
 void FrmData::cmdList_Click() {
@@ -98,9 +105,14 @@ void FrmData::ListLunarNewYears(int n) {
     cmdClose.caption = "Stop";
   }
 
+  bool beyond = false;
   try {
     ChlDate rec = start;
     for (int count = 0; count < n;) {
+      if (!InListRange(YearOfCyclePosition64(rec.cycle, rec.position, s.epoch))) {
+        beyond = true;
+        break;
+      }
       std::string line;
       bool yearDone = true;
       if (ChLDateToJDN(rec, s) != kChlOk) {
@@ -139,6 +151,7 @@ void FrmData::ListLunarNewYears(int n) {
   } catch (const std::exception& e) {
     platform_.MessageBox(e.what(), ProgramText(19), ui::Icon::Error, ui::Buttons::Ok);
   }
+  if (beyond) platform_.MessageBox(kBeyondRange, caption, ui::Icon::Information, ui::Buttons::Ok);
 
   lblYears.caption = ProgramText(17);
   busyPointer = false;
@@ -176,8 +189,14 @@ void FrmData::ListLeapMonths(int n) {
     cmdClose.caption = "Stop";
   }
 
+  bool beyond = false;
   try {
     for (int32_t y = first; y < first + n; ++y) {
+      if (!InListRange(y)) {
+        beyond = true;
+        if (y < kFirstListYear) continue;
+        break;
+      }
       if (longList) busyPointer = true;
       ChlDate rec;
       rec.epoch = static_cast<int16_t>(s.epoch);
@@ -218,6 +237,7 @@ void FrmData::ListLeapMonths(int n) {
   } catch (const std::exception& e) {
     platform_.MessageBox(e.what(), ProgramText(19), ui::Icon::Warning, ui::Buttons::Ok);
   }
+  if (beyond) platform_.MessageBox(kBeyondRange, caption, ui::Icon::Information, ui::Buttons::Ok);
 
   lblYears.caption = ProgramText(17);
   chkLeapMonthsOnly.visible = true;
@@ -245,7 +265,12 @@ void FrmData::ListJCCENewYears(int n) {
     block.clear();
     caretAtEnd = true;
   };
+  bool beyond = false;
   for (int count = 0; count < n; ++count) {
+    if (!InListRange(year)) {
+      beyond = true;
+      break;
+    }
     const int32_t d = NewYearsDay(year, julian);
     ChsDate noSolar;
     noSolar.valid = kNoSolarDate;
@@ -263,6 +288,7 @@ void FrmData::ListJCCENewYears(int n) {
     }
   }
   flush();
+  if (beyond) platform_.MessageBox(kBeyondRange, caption, ui::Icon::Information, ui::Buttons::Ok);
 }
 
 }  // namespace tavro

@@ -265,5 +265,30 @@ TEST_F(ListsTest, JulianAndCENewYearsStopWhenWindowIsFull) {
   EXPECT_EQ(years % 10, 0u);
 }
 
+// The lists end at the admissible range, with one message, instead of
+// reporting every refused date.
+TEST_F(ListsTest, ListsEndAtAdmissibleRange) {
+  struct Case {
+    int window;
+    const char* years;
+    int year;
+    const char* lastRowStart;
+  } cases[] = {
+      {kWindowMonthStarts, "5", 2999, "95-57-12-01"},  // 2997..3001: 3001 is left out
+      {kWindowJcCeNewYears, "20", 2995, "3000-01-01 CE"},
+      {kWindowNewYears, "20", 2995, "95-57-"},
+  };
+  for (const Case& c : cases) {
+    platform.messages.clear();
+    const auto lines = List(c.window, c.years, NoonAJD(c.year, 6, 1));
+    ASSERT_EQ(platform.messages.size(), 1u) << c.window;
+    EXPECT_EQ(platform.messages[0].text, "Years beyond the admissible range (-3000 to 3000 CE) are not listed.");
+    const auto rows = Rows(lines);
+    ASSERT_FALSE(rows.empty());
+    const std::string& last = c.window == kWindowJcCeNewYears ? lines[lines.size() - 2] : rows.back();
+    EXPECT_EQ(last.rfind(c.lastRowStart, 0), 0u) << last;
+  }
+}
+
 }  // namespace
 }  // namespace tavro::testing_data
