@@ -401,6 +401,7 @@ void FrmMain::cmdClearDate_Click() {
 
 void FrmMain::MoveFocusAfterListChoice() {
   if (cboTarget.index >= kTargetElementAnimalFirst && cboTarget.index <= kTargetElementAnimalLast) {
+    RefreshElementAnimalTarget();
     focus = cmdSearch.enabled ? "cmdSearch" : "cmdNow";
     return;
   }

@@ -95,6 +95,10 @@ class FrmMain {
   // The multiple element-animal search window the searches open modally;
   // when none is given one is made on first use.
   FrmMultipleElAn* multipleWindow = nullptr;
+  // What the last search did with that window, for the log: cancelled (no
+  // entry then) and the description of its rows.
+  bool multipleSearchCancelled = false;
+  std::string multipleSearchDescription;
   std::string strCCT = "CCT";
   std::array<std::string, 46> zoneDesignations;
   std::string strPicPath;      // program folder with a trailing separator
@@ -185,9 +189,6 @@ class FrmMain {
   void cmdMoveSetFocus();
   // The visibility and colours of chkKeep30th and chkKeepLeap.
   void UpdateKeepBoxes();
-  // Pre-checks: true (after the message) when the step is refused.
-  bool CheckYearLimit(int32_t year, bool forward);
-  bool CheckCycleLimit(int32_t cycle, bool forward);
 
   // ---- searching (search.cpp) ----
   void cmdSearch_Click();
@@ -237,6 +238,7 @@ class FrmMain {
   void ShowStopPause(bool shown);
   void StartClock();
   void EnableRunControls(bool enabled);
+  std::vector<std::pair<bool*, bool>> runSaved_;  // flags a repeated run changed, as they were
 
   ui::Platform& platform_;
   std::shared_ptr<FrmMultipleElAn> ownMultipleWindow_;

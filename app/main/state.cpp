@@ -142,11 +142,16 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   cmdListJulianCENewYears.caption = "List Julian && Common Era new years";
   cmdTest.caption = "Test";
   cmdDisplayCalendar.caption = "Show lunar calendar month";
-  // Moves, searches, the log and the other windows arrive later.
-  for (ui::Button* b : {&cmdMove, &cmdMoveOneDay, &cmdSearch, &cmdAddToLog, &cmdViewLog, &cmdClearLog, &cmdConfigureLog,
+  // The log and the other windows arrive later.
+  for (ui::Button* b : {&cmdAddToLog, &cmdViewLog, &cmdClearLog, &cmdConfigureLog,
                         &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths, &cmdListJulianCENewYears,
                         &cmdTest, &cmdDisplayCalendar})
     b->enabled = false;
+  cmdStop.caption = "Stop";
+  cmdPauseResume.caption = "Pause";
+  ShowStopPause(false);
+  lblSearching.visible = false;
+  updateMoveOptions = [this] { UpdateKeepBoxes(); };
   optPlus.caption = "plus";
   optMinus.caption = "minus";
   optPlus.value = true;

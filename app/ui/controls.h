@@ -60,6 +60,11 @@ struct Button {
   std::string tooltip;
 };
 
+// A frame that groups other controls; hiding or disabling it acts on them all.
+struct Panel {
+  bool visible = true, enabled = true;
+};
+
 // A picture shown in the window: a pixel buffer plus its background colour.
 struct PictureBox {
   Image image;
