@@ -46,6 +46,26 @@ void FrmData::Show() {
   Form_Activate();
 }
 
+void FrmData::BeginLongRun() {
+  running = true;
+  for (ui::CheckBox* c : {&chkIncludeMajorSolarTerms, &chkIncludeMinorSolarTerms, &chkDisplaySolarTermNames,
+                          &chkLeapMonthsOnly, &chkOmitInvalidDates})
+    c->enabled = false;
+  optCE.enabled = optJC.enabled = false;
+  cmdList.enabled = false;
+  txbNumYears.enabled = txbStart.enabled = txbEnd.enabled = false;
+}
+
+void FrmData::EndLongRun() {
+  running = false;
+  for (ui::CheckBox* c : {&chkIncludeMajorSolarTerms, &chkIncludeMinorSolarTerms, &chkDisplaySolarTermNames,
+                          &chkLeapMonthsOnly, &chkOmitInvalidDates})
+    c->enabled = true;
+  optCE.enabled = optJC.enabled = true;
+  cmdList.enabled = true;
+  txbNumYears.enabled = txbStart.enabled = txbEnd.enabled = true;
+}
+
 void FrmData::SizeWindow() { large = chkLargeWindow.value == 1; }
 
 void FrmData::ShowListInputs(bool show) {

@@ -64,6 +64,7 @@ class FrmData {
   // ---- state ----
   int intWindow = 0;
   bool blnStop = false;
+  bool running = false;  // a list or the random test runs (and yields to events)
   bool mainStartingUp = false;  // the main window is still starting up
   DataInputs inputs;
   // When set, called before every listing to take the main window's current
@@ -109,6 +110,10 @@ class FrmData {
 
  private:
   void TakeMainInputs();
+  // While a long loop yields, the controls that could start other work are
+  // disabled (and the operations refuse to start): Begin/EndLongRun.
+  void BeginLongRun();
+  void EndLongRun();
   void Show();  // shows the window; a window that was hidden is activated
   void SizeWindow();
   void ShowListInputs(bool show);

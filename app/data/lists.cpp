@@ -36,6 +36,7 @@ constexpr const char* kBeyondRange = "Years beyond the admissible range (-3000 t
 
 void FrmData::cmdList_Click() {
   const int kind = intWindow;
+  if (running) return;
   if (kind != kWindowNewYears && kind != kWindowMonthStarts && kind != kWindowJcCeNewYears) return;
   TakeMainInputs();
 
@@ -61,12 +62,14 @@ void FrmData::cmdList_Click() {
                                          : "Julian and CE new years";
   SizeWindow();
   Show();
+  BeginLongRun();
   if (kind == kWindowNewYears)
     ListLunarNewYears(n);
   else if (kind == kWindowMonthStarts)
     ListLeapMonths(n);
   else
     ListJCCENewYears(n);
+  EndLongRun();
 }
 
 void FrmData::ListLunarNewYears(int n) {

@@ -29,6 +29,7 @@ class Uniform {
 }  // namespace
 
 void FrmData::DoTest() {
+  if (running) return;
   TakeMainInputs();
   const Settings& s = inputs.settings;
   intWindow = kWindowTest;
@@ -51,6 +52,7 @@ void FrmData::DoTest() {
     txbText.text = std::string("Doing 1000 random solar,lunar -> JDN -> solar,lunar") + kCrLf;
     selStart = selLength = 0;
     busyPointer = true;
+    BeginLongRun();
     for (int i = 1; i <= 1000; ++i) {
       ProcessEvents();
       if (blnStop) break;
@@ -66,6 +68,7 @@ void FrmData::DoTest() {
       chl.day = r.Draw(34, -2);
       TestDatePair(chs, chl);
     }
+    EndLongRun();
     busyPointer = false;
     caretAtEnd = true;
     return;

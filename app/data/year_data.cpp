@@ -51,6 +51,7 @@ const char* NianSummary(int months) {
 }  // namespace
 
 void FrmData::DisplayYearData() {
+  if (running) return;
   TakeMainInputs();
   const Settings& s = inputs.settings;
   const int L = s.referenceLongitude;

@@ -110,6 +110,7 @@ DataWindow::DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent)
       main_(main) {
   setObjectName("frmData");
   ConnectToMain(*data_, main_);
+  lastMainCalendar_ = main_.dataWindowCalendar;
 
   auto* layout = new QVBoxLayout(this);
   text_ = new QPlainTextEdit(this);
@@ -175,7 +176,18 @@ DataWindow::DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent)
 
 DataWindow::~DataWindow() = default;
 
+// A click on the main window's CE or JC row chooses the data window's
+// calendar; it takes effect when the window next lists something.
+void DataWindow::TakeMainCalendar() {
+  if (main_.dataWindowCalendar == lastMainCalendar_) return;
+  lastMainCalendar_ = main_.dataWindowCalendar;
+  data_->optJC.value = lastMainCalendar_ == 1;
+  data_->optCE.value = !data_->optJC.value;
+  Sync();
+}
+
 void DataWindow::DisplayYearData() {
+  TakeMainCalendar();
   Run([this] {
     data_->mainStartingUp = !main_.startupCompleted;
     data_->DisplayYearData();
@@ -185,6 +197,7 @@ void DataWindow::DisplayYearData() {
 }
 
 void DataWindow::List(int window) {
+  TakeMainCalendar();
   Run([this, window] {
     data_->intWindow = window;
     data_->cmdList_Click();
@@ -254,6 +267,8 @@ void DataWindow::Sync() {
   optJC_->setText(QString::fromStdString(d.optJC.caption));
   optCE_->setChecked(d.optCE.value);
   optJC_->setChecked(d.optJC.value);
+  optCE_->setEnabled(d.optCE.enabled);
+  optJC_->setEnabled(d.optJC.enabled);
   SetCheck(major_, d.chkIncludeMajorSolarTerms);
   SetCheck(minor_, d.chkIncludeMinorSolarTerms);
   SetCheck(names_, d.chkDisplaySolarTermNames);

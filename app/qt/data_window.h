@@ -47,6 +47,7 @@ class DataWindow : public QWidget {
   void Pull();
   void Run(const std::function<void()>& handler);
   void SyncText();
+  void TakeMainCalendar();
 
   class YieldingPlatform;
   std::unique_ptr<YieldingPlatform> platform_;
@@ -62,6 +63,7 @@ class DataWindow : public QWidget {
   std::string shown_;  // the logic's text as last put into the text box
   bool pushing_ = false;
   bool closingByButton_ = false;
+  int lastMainCalendar_ = 0;
 };
 
 }  // namespace tavro::qt

@@ -222,6 +222,14 @@ TEST_F(ListsTest, AnniversaryOfLeapMonth) {
 // "Stop" goes back to "Close" and the window stays.
 TEST_F(ListsTest, StopEndsLongList) {
   platform.onDoEvents = [&](int call) {
+    if (call == 1) {
+      // Nothing else starts while the list runs.
+      EXPECT_FALSE(data.cmdList.enabled || data.chkIncludeMajorSolarTerms.enabled || data.optJC.enabled);
+      data.DisplayYearData();
+      data.DoTest();
+      data.cmdList_Click();
+      EXPECT_EQ(data.intWindow, kWindowNewYears);
+    }
     if (call == 3) {
       EXPECT_EQ(data.cmdClose.caption, "Stop");
       data.cmdClose_Click();
@@ -229,6 +237,7 @@ TEST_F(ListsTest, StopEndsLongList) {
   };
   const auto rows = Rows(List(kWindowNewYears, "40", NoonAJD(2024, 2, 10) - 0.1));
   EXPECT_EQ(rows.size(), 3u);
+  EXPECT_TRUE(data.cmdList.enabled && data.chkIncludeMajorSolarTerms.enabled && data.optJC.enabled);
   EXPECT_TRUE(data.visible);
   EXPECT_EQ(data.cmdClose.caption, "Close");
   EXPECT_EQ(data.lblYears.caption, "years");
