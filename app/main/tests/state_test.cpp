@@ -43,8 +43,10 @@ TEST_F(MainWindowTest, FirstStartDefaults) {
   EXPECT_FALSE(f->blnInitializing);
   EXPECT_TRUE(f->picMoon.visible);
   EXPECT_FALSE(f->lblCommonEraDate[1].caption.empty());
-  EXPECT_FALSE(f->cmdMove.enabled);
-  EXPECT_FALSE(f->cmdSearch.enabled);
+  EXPECT_TRUE(f->cmdMove.enabled);
+  EXPECT_TRUE(f->cmdSearch.enabled);
+  EXPECT_FALSE(f->fraStopPauseResume.visible);
+  EXPECT_FALSE(f->lblSearching.visible);
 }
 
 TEST_F(MainWindowTest, StateFileLayout) {
