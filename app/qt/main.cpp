@@ -1,7 +1,8 @@
 // tavro: the desktop program. The hidden option
-//   tavro --screenshot FILE.png [--entry TEXT]
+//   tavro --screenshot FILE.png [--entry TEXT] [--window NAME]
 // starts normally, optionally converts an entry, saves a picture of the main
-// window and exits without touching the saved state.
+// window (or of the window NAME as its button opens it) and exits without
+// touching the saved state.
 #include <QApplication>
 #include <QPixmap>
 #include <iostream>
@@ -9,13 +10,15 @@
 #include "app/main/frm_main.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
+#include "app/qt/screenshot.h"
+#include "app/qt/secondary_windows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(tavro::ui::kOrganisation);
   QApplication::setApplicationName(tavro::ui::kApplication);
 
-  QString screenshot, entry;
+  QString screenshot, entry, shownWindow = "main";
   bool haveEntry = false;
   const QStringList args = app.arguments();
   for (int i = 1; i < args.size(); ++i) {
@@ -24,16 +27,25 @@ int main(int argc, char** argv) {
     } else if (args[i] == "--entry" && i + 1 < args.size()) {
       entry = args[++i];
       haveEntry = true;
+    } else if (args[i] == "--window" && i + 1 < args.size()) {
+      shownWindow = args[++i];
     } else {
-      std::cerr << "usage: tavro [--screenshot FILE.png [--entry TEXT]]\n";
+      std::cerr << "usage: tavro [--screenshot FILE.png [--entry TEXT] [--window "
+                << tavro::qt::ScreenshotWindows().join("|").toStdString() << "]]\n";
       return 2;
     }
+  }
+
+  if (!tavro::qt::ScreenshotWindows().contains(shownWindow)) {
+    std::cerr << "tavro: --window must be one of " << tavro::qt::ScreenshotWindows().join(", ").toStdString() << "\n";
+    return 2;
   }
 
   tavro::qt::QtPlatform platform;
   platform.nonInteractive = !screenshot.isEmpty();
   tavro::FrmMain logic(platform);
   tavro::qt::MainWindow window(logic, platform);
+  tavro::qt::SecondaryWindows others(window, logic, platform);
   if (!logic.Form_Load()) return 1;
   window.PushToWidgets();
   window.show();
@@ -49,11 +61,5 @@ int main(int argc, char** argv) {
     });
   }
   QApplication::processEvents();
-  window.adjustSize();
-  QApplication::processEvents();
-  if (!window.grab().save(screenshot)) {
-    std::cerr << "tavro: cannot write " << screenshot.toStdString() << "\n";
-    return 1;
-  }
-  return 0;
+  return tavro::qt::SaveScreenshot(window, logic, platform, others, shownWindow, screenshot) ? 0 : 1;
 }

@@ -331,17 +331,22 @@ void MainWindow::BuildLayout() {
   row->addWidget(AddButton(f_.cmdViewLog, "cmdViewLog", nullptr));
   row->addWidget(AddButton(f_.cmdClearLog, "cmdClearLog", nullptr));
   row->addWidget(AddButton(f_.cmdConfigureLog, "cmdConfigureLog", nullptr));
-  row->addWidget(AddButton(f_.cmdDisplayYearData, "cmdDisplayYearData", nullptr));
-  row->addWidget(AddButton(f_.cmdListLunarNewYears, "cmdListLunarNewYears", nullptr));
-  row->addWidget(AddButton(f_.cmdListLeapMonths, "cmdListLeapMonths", nullptr));
-  row->addWidget(AddButton(f_.cmdListJulianCENewYears, "cmdListJulianCENewYears", nullptr));
-  row->addWidget(AddButton(f_.cmdTest, "cmdTest", nullptr));
+  row->addSpacing(16);
   row->addWidget(AddButton(f_.cmdDisplayCalendar, "cmdDisplayCalendar", nullptr));
   row->addStretch();
   row->addWidget(AddButton(f_.cmdSaveState, "cmdSaveState", [this] { f_.cmdSaveState_Click(); }));
   row->addWidget(AddButton(f_.cmdRestoreState, "cmdRestoreState", [this] { f_.cmdRestoreState_Click(); }));
   row->addWidget(AddButton(f_.cmdReset, "cmdReset", [this] { f_.cmdReset_Click(); }));
   row->addWidget(AddButton(f_.cmdQuit, "cmdQuit", [this] { f_.cmdQuit_Click(); }));
+  outer->addLayout(row);
+  // The data window's listings get a row of their own.
+  row = new QHBoxLayout();
+  row->addWidget(AddButton(f_.cmdDisplayYearData, "cmdDisplayYearData", nullptr));
+  row->addWidget(AddButton(f_.cmdListLunarNewYears, "cmdListLunarNewYears", nullptr));
+  row->addWidget(AddButton(f_.cmdListLeapMonths, "cmdListLeapMonths", nullptr));
+  row->addWidget(AddButton(f_.cmdListJulianCENewYears, "cmdListJulianCENewYears", nullptr));
+  row->addWidget(AddButton(f_.cmdTest, "cmdTest", nullptr));
+  row->addStretch();
   outer->addLayout(row);
 }
 
@@ -476,6 +481,7 @@ void MainWindow::PushToWidgets() {
     f_.focus.clear();
   }
   pushing_ = false;
+  if (afterPush) afterPush();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -45,6 +45,8 @@ class MainWindow : public QWidget {
   void PullFromWidgets();
   void PushToWidgets();
   void ShowHelp();
+  // Run after every mirroring to the widgets: the other windows follow the logic.
+  std::function<void()> afterPush;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -1,0 +1,185 @@
+#include "app/qt/secondary_windows.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/calendar/render/calendar_png.h"
+#include "app/qt/calendar_window.h"
+#include "app/qt/log_preferences_window.h"
+#include "app/qt/log_window.h"
+#include "app/qt/main_window.h"
+#include "app/qt/qt_platform.h"
+#ifdef TAVRO_QT_DATA_WINDOW
+#include "app/qt/data_window.h"
+#endif
+
+namespace tavro::qt {
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform& platform)
+    : main_(main), f_(logic), platform_(platform), links_(logic, calendar::WriteCalendarPng) {
+  Connect("cmdAddToLog", &SecondaryWindows::AddToLog);
+  Connect("cmdViewLog", &SecondaryWindows::ViewLog);
+  Connect("cmdClearLog", &SecondaryWindows::ClearLog);
+  Connect("cmdConfigureLog", &SecondaryWindows::ConfigureLog);
+  Connect("cmdDisplayCalendar", &SecondaryWindows::DisplayCalendar);
+#ifdef TAVRO_QT_DATA_WINDOW
+  const std::pair<const char*, int> data[] = {{"cmdDisplayYearData", kWindowYearData},
+                                              {"cmdListLunarNewYears", kWindowNewYears},
+                                              {"cmdListLeapMonths", kWindowMonthStarts},
+                                              {"cmdListJulianCENewYears", kWindowJcCeNewYears},
+                                              {"cmdTest", kWindowTest}};
+  for (auto [name, window] : data) {
+    if (auto* b = main_.findChild<QPushButton*>(name))
+      connect(b, &QPushButton::clicked, this, [this, window = window] { OpenData(window); });
+  }
+  for (ui::Button* b : {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
+                        &f_.cmdListJulianCENewYears, &f_.cmdTest})
+    b->enabled = true;
+#endif
+  // The calendar's Close shows the main window again.
+  links_.calendar.onClose = [this, close = links_.calendar.onClose] {
+    if (close) close();
+    BackToMain();
+  };
+  main_.afterPush = [this] { SyncLog(); };
+  // Closing the main window by its frame hides the log window first.
+  main_.installEventFilter(this);
+  main_.PushToWidgets();
+}
+
+// The windows refer to the logic held here, so they go first.
+SecondaryWindows::~SecondaryWindows() {
+  main_.afterPush = nullptr;
+  main_.removeEventFilter(this);
+  if (preferences_) preferences_->removeEventFilter(this);
+#ifdef TAVRO_QT_DATA_WINDOW
+  delete data_;
+#endif
+  delete calendar_;
+  delete preferences_;
+  delete log_;
+}
+
+void SecondaryWindows::Connect(const char* button, void (SecondaryWindows::*handler)()) {
+  if (auto* b = main_.findChild<QPushButton*>(button))
+    connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+}
+
+LogWindow& SecondaryWindows::Log() {
+  if (!log_) {
+    log_ = new LogWindow(links_.log, &main_);
+    // The log window's own Clear, Close and frame change the main window's buttons.
+    log_->afterHandler = [this] {
+      main_.PushToWidgets();
+      if (!links_.log.visible) BackToMain();
+    };
+  }
+  return *log_;
+}
+
+LogPreferencesWindow& SecondaryWindows::Preferences() {
+  if (!preferences_) {
+    preferences_ = new LogPreferencesWindow(links_.preferences, &main_);
+    preferences_->installEventFilter(this);
+  }
+  return *preferences_;
+}
+
+CalendarWindow& SecondaryWindows::Calendar() {
+  if (!calendar_) calendar_ = new CalendarWindow(links_.calendar, &main_);
+  return *calendar_;
+}
+
+#ifdef TAVRO_QT_DATA_WINDOW
+DataWindow& SecondaryWindows::Data() {
+  if (!data_) data_ = new DataWindow(platform_, f_, &main_);
+  return *data_;
+}
+#endif
+
+void SecondaryWindows::ShowLogIfOpened() {
+  if (links_.log.visible) Log().ShowOver(&main_);
+}
+
+void SecondaryWindows::SyncLog() {
+  if (log_) log_->Sync();
+}
+
+void SecondaryWindows::BackToMain() {
+  main_.PushToWidgets();
+  main_.raise();
+  main_.activateWindow();
+}
+
+void SecondaryWindows::AddToLog() {
+  main_.Run([this] { links_.cmdAddToLog_Click(); });
+  ShowLogIfOpened();
+}
+
+void SecondaryWindows::ViewLog() {
+  main_.Run([this] { links_.cmdViewLog_Click(); });
+  ShowLogIfOpened();
+}
+
+void SecondaryWindows::ClearLog() { main_.Run([this] { links_.cmdClearLog_Click(); }); }
+
+void SecondaryWindows::ConfigureLog() {
+  main_.Run([this] { links_.cmdConfigureLog_Click(); });
+  if (links_.preferences.visible) Preferences().ShowBeside(&main_);
+}
+
+void SecondaryWindows::DisplayCalendar() {
+  main_.PullFromWidgets();
+  // The main window moves to the top left, the calendar to the right.
+  const QScreen* screen = main_.screen() ? main_.screen() : QApplication::primaryScreen();
+  if (screen && !main_.isMaximized()) {
+    const QRect area = screen->availableGeometry();
+    main_.move(area.left() + 100 / kTwipsPerPixel, area.top() + 100 / kTwipsPerPixel);
+  }
+  Calendar().OpenFrom(CalendarContextOf(f_), &main_);
+}
+
+void SecondaryWindows::OpenData(int window) {
+#ifdef TAVRO_QT_DATA_WINDOW
+  // A listing yields to the event loop as it goes: the buttons that would
+  // start another one inside it are disabled until it ends.
+  if (dataRunning_) return;
+  dataRunning_ = true;
+  ui::Button* buttons[] = {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
+                           &f_.cmdListJulianCENewYears, &f_.cmdTest};
+  main_.PullFromWidgets();
+  for (ui::Button* b : buttons) b->enabled = false;
+  main_.PushToWidgets();
+  DataWindow& d = Data();
+  if (window == kWindowYearData)
+    d.DisplayYearData();
+  else if (window == kWindowTest)
+    d.Test();
+  else
+    d.List(window);
+  for (ui::Button* b : buttons) b->enabled = true;
+  main_.PushToWidgets();
+  dataRunning_ = false;
+#else
+  (void)window;
+#endif
+}
+
+bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &main_ && event->type() == QEvent::Close) {
+    links_.logController.MainClosing();
+    SyncLog();
+  } else if (preferences_ && watched == preferences_ && event->type() == QEvent::Hide) {
+    // "Close" of the preferences: the main window may save them now.
+    BackToMain();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tavro::qt

@@ -1,0 +1,73 @@
+// The windows the main window opens: the log, its preferences, the month
+// calendar and the data window. Each is built on first use; the main window's
+// buttons for them are connected here, and each window's changes are mirrored
+// back into the main window (its "View log" and "Clear log", the focus).
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/windows/window_links.h"
+
+// The data window's widgets, when its logic is part of the build.
+#if defined(TAVRO_HAVE_DATA_WINDOW) && __has_include("app/qt/data_window.h")
+#define TAVRO_QT_DATA_WINDOW 1
+#endif
+
+namespace tavro::qt {
+
+class MainWindow;
+class QtPlatform;
+class LogWindow;
+class LogPreferencesWindow;
+class CalendarWindow;
+class DataWindow;
+
+class SecondaryWindows : public QObject {
+ public:
+  // Made before the main window's start-up, so that Auto log is hooked in
+  // from the first moment, and ended before the main window.
+  SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform& platform);
+  ~SecondaryWindows() override;
+
+  WindowLinks& links() { return links_; }
+
+  // The windows, built on first use.
+  LogWindow& Log();
+  LogPreferencesWindow& Preferences();
+  CalendarWindow& Calendar();
+#ifdef TAVRO_QT_DATA_WINDOW
+  DataWindow& Data();
+#endif
+
+  // The main window's buttons.
+  void AddToLog();
+  void ViewLog();
+  void ClearLog();
+  void ConfigureLog();
+  void DisplayCalendar();
+  // kWindowYearData, kWindowNewYears, kWindowMonthStarts, kWindowJcCeNewYears
+  // or kWindowTest.
+  void OpenData(int window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Connect(const char* button, void (SecondaryWindows::*handler)());
+  void ShowLogIfOpened();
+  void SyncLog();
+  void BackToMain();
+
+  MainWindow& main_;
+  FrmMain& f_;
+  QtPlatform& platform_;
+  WindowLinks links_;
+  LogWindow* log_ = nullptr;
+  LogPreferencesWindow* preferences_ = nullptr;
+  CalendarWindow* calendar_ = nullptr;
+  DataWindow* data_ = nullptr;
+  bool dataRunning_ = false;  // a listing of the data window runs (it yields)
+};
+
+}  // namespace tavro::qt
