@@ -25,6 +25,9 @@ WindowLinks::WindowLinks(FrmMain& main, PngWriter calendarWriter)
   for (ui::Button* b : {&main_.cmdAddToLog, &main_.cmdViewLog, &main_.cmdClearLog, &main_.cmdConfigureLog,
                         &main_.cmdDisplayCalendar})
     b->enabled = true;
+  // A cancelled multiple element-animal search writes no entry.
+  logController.multipleSearchCancelled = [this] { return main_.multipleSearchCancelled; };
+  logController.multipleSearchDescription = [this] { return main_.multipleSearchDescription; };
   calendar.onClose = [this] {
     main_.visible = true;
     main_.SetTheFocus();

@@ -102,6 +102,18 @@ TEST_F(WindowLinksTest, AutoLogOnConvertWritesOneEntryWithItsHeading) {
   EXPECT_EQ(Log(), withNow);
 }
 
+TEST_F(WindowLinksTest, MultipleSearchLogsItsRowsOrNothingWhenCancelled) {
+  main->chkAutoLog.value = 1;
+  main->cboTarget.index = kTargetMultipleElementAnimal;
+  main->multipleSearchCancelled = true;
+  links->logController.AutoLog(kAutoLogSearch);
+  EXPECT_TRUE(Log().empty());
+  main->multipleSearchCancelled = false;
+  main->multipleSearchDescription = "wood-rat day";
+  links->logController.AutoLog(kAutoLogSearch);
+  EXPECT_EQ(Log().rfind("Search for next wood-rat day\r\n", 0), 0u) << Log();
+}
+
 TEST_F(WindowLinksTest, ViewAndClearLogFromTheMainWindow) {
   links->cmdViewLog_Click();
   ASSERT_NE(p.LastMessage(), nullptr);
