@@ -15,7 +15,11 @@ void FrmMain::cmdMove_Click() {
   // A click that reaches us during a run (the button is disabled then) must
   // not start a second loop inside the first.
   if (blnRepeat) return;
+  const double before = dblCurrentAJDate;
   if (!TakePendingEntry()) return;
+  // The Chinese units read the displayed date lines, which must show the
+  // moment just taken from the entry.
+  if (dblCurrentAJDate != before) DisplayDatesAndTimes();
   blnRepeat = chkRepeatedly.value != 0;
   if (blnRepeat) PrepareRepeatedRun();
   blnStepDue = true;

@@ -70,7 +70,11 @@ FrmMultipleElAn& FrmMain::MultipleWindow() {
 
 void FrmMain::cmdSearch_Click() {
   if (blnRepeat) return;
+  const double before = dblCurrentAJDate;
   if (!TakePendingEntry()) return;
+  // Some targets read the displayed lunar date line, which must show the
+  // moment just taken from the entry.
+  if (dblCurrentAJDate != before) DisplayDatesAndTimes();
   platform_.SetTimer(RefreshMilliseconds(cboRefreshPeriod), false, [this] { Clock_Timer(); });
   multipleSearchCancelled = false;
 

@@ -127,6 +127,15 @@ TEST_F(MoveTest, LunarMonthsFollowTheDarkMoonsThroughLeapMonths) {
   EXPECT_EQ(Date('G').month * 100 + Date('G').day, 125);
 }
 
+TEST_F(MoveTest, PendingEntryIsShownBeforeTheDateLinesAreRead) {
+  At(2451545.0);
+  f->txbDate.text = "79-37-04-01 CHL";  // typed, not yet converted
+  Move(kUnitCHLMonth, true);
+  const ChlDate c = Lunar();
+  EXPECT_EQ(c.position * 1000 + c.month * 10 + c.leap, 37041);
+  EXPECT_EQ(c.day, 1);
+}
+
 TEST_F(MoveTest, BackwardFromMonthOneVisitsTheLeapTwelfthFirst) {
   // 2033 has the leap eleventh month; the step before month 1 of 2034 goes to 12.
   Convert("2034-02-19 CE");
@@ -150,7 +159,9 @@ TEST_F(MoveTest, DayThirtyBecomesTwentyNineAndStaysThere) {
   for (int i = 0; i < 6; ++i) {
     Move(kUnitCHLMonth, true);
     const int day = Lunar().day;
-    if (shortened) EXPECT_EQ(day, 29) << i;
+    if (shortened) {
+      EXPECT_EQ(day, 29) << i;
+    }
     if (day == 29) shortened = true;
   }
   EXPECT_TRUE(shortened);

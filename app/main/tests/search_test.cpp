@@ -132,6 +132,13 @@ TEST_F(SearchTest, LunarNewYear) {
   }
 }
 
+TEST_F(SearchTest, PendingEntryIsShownBeforeTheLunarLineIsRead) {
+  At(2451545.0);
+  f->txbDate.text = "2024-06-01 CE";
+  Search(kTargetLunarNewYear, false);
+  EXPECT_EQ(LocalDay(), 2460351);
+}
+
 TEST_F(SearchTest, NewYearFromALeapMonthIsTheOrdinaryFirstMonth) {
   // 2023 has a leap 2nd month (from 22 March).
   At(FromCJDC(2460031.5, 120));
