@@ -294,34 +294,59 @@ void MainWindow::BuildLayout() {
   checks->addStretch();
   outer->addLayout(checks);
   checks = new QHBoxLayout();
-  // Moving and searching: their lists are part of the saved state; the
-  // actions come with later versions and stay disabled until then.
+  // Moving: one step per press, or a repeated run with Stop and Pause.
   auto* moveStep = AddCombo(f_.cboMoveStep, "cboMoveStep");
   moveStep->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   moveStep->setMinimumContentsLength(16);
+  connect(moveStep, qOverload<int>(&QComboBox::activated), this, [this] { Run([this] { f_.cboMoveStep_Click(); }); });
   checks->addWidget(moveStep);
   auto* dirGroup = new QButtonGroup(this);
   auto* fwd = AddOption(f_.optMoveDirection[0], "optMoveDirection_0");
   auto* back = AddOption(f_.optMoveDirection[1], "optMoveDirection_1");
+  connect(fwd, &QRadioButton::clicked, this, [this] { Run([this] { f_.optMoveDirection_Click(0); }); });
+  connect(back, &QRadioButton::clicked, this, [this] { Run([this] { f_.optMoveDirection_Click(1); }); });
   dirGroup->addButton(fwd);
   dirGroup->addButton(back);
   checks->addWidget(fwd);
   checks->addWidget(back);
-  checks->addWidget(AddButton(f_.cmdMove, "cmdMove", nullptr));
-  checks->addWidget(AddButton(f_.cmdMoveOneDay, "cmdMoveOneDay", nullptr));
-  checks->addSpacing(16);
+  checks->addWidget(AddButton(f_.cmdMove, "cmdMove", [this] { f_.cmdMove_Click(); }));
+  checks->addWidget(AddButton(f_.cmdMoveOneDay, "cmdMoveOneDay", [this] { f_.cmdMoveOneDay_Click(); }));
+  auto* repeatedly = AddCheck(f_.chkRepeatedly, "chkRepeatedly");
+  connect(repeatedly, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkRepeatedly_Click(); }); });
+  checks->addWidget(repeatedly);
+  auto* keep30 = AddCheck(f_.chkKeep30th, "chkKeep30th");
+  connect(keep30, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkKeep30th_Click(); }); });
+  checks->addWidget(keep30);
+  auto* keepLeap = AddCheck(f_.chkKeepLeap, "chkKeepLeap");
+  connect(keepLeap, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkKeepLeap_Click(); }); });
+  checks->addWidget(keepLeap);
+  checks->addWidget(AddLabel(f_.lblRefreshPeriod, "lblRefreshPeriod"));
+  auto* period = AddCombo(f_.cboRefreshPeriod, "cboRefreshPeriod");
+  connect(period, qOverload<int>(&QComboBox::activated), this, [this] { Run([this] { f_.cboRefreshPeriod_Click(); }); });
+  checks->addWidget(period);
+  checks->addWidget(AddButton(f_.cmdStop, "cmdStop", [this] { f_.cmdStop_Click(); }));
+  checks->addWidget(AddButton(f_.cmdPauseResume, "cmdPauseResume", [this] { f_.cmdPauseResume_Click(); }));
+  checks->addStretch();
+  outer->addLayout(checks);
+
+  // Searching.
+  checks = new QHBoxLayout();
   auto* target = AddCombo(f_.cboTarget, "cboTarget");
   target->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   target->setMinimumContentsLength(22);
+  connect(target, qOverload<int>(&QComboBox::activated), this, [this] { Run([this] { f_.cboTarget_Click(); }); });
   checks->addWidget(target);
   auto* searchGroup = new QButtonGroup(this);
   auto* next = AddOption(f_.optNext, "optNext");
   auto* prev = AddOption(f_.optPrevious, "optPrevious");
+  connect(next, &QRadioButton::clicked, this, [this] { Run([this] { f_.optNext_Click(); }); });
+  connect(prev, &QRadioButton::clicked, this, [this] { Run([this] { f_.optPrevious_Click(); }); });
   searchGroup->addButton(next);
   searchGroup->addButton(prev);
   checks->addWidget(next);
   checks->addWidget(prev);
-  checks->addWidget(AddButton(f_.cmdSearch, "cmdSearch", nullptr));
+  checks->addWidget(AddButton(f_.cmdSearch, "cmdSearch", [this] { f_.cmdSearch_Click(); }));
+  checks->addWidget(AddLabel(f_.lblSearching, "lblSearching"), 1);
   checks->addStretch();
   outer->addLayout(checks);
 
