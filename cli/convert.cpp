@@ -7,6 +7,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/log/log_controller.h"
 #include "app/main/frm_main.h"
 #include "app/main/shown_rows.h"
 #include "app/main/text_util.h"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr const char* kUsage =
     "convert ENTRY [--time HH:MM] [--zone gmt|local] [--plus DAYS | --minus DAYS] [--country china|vietnam|japan] "
-    "[--longitude 100..145] [--epoch -2696|-2636] [--method true|mean] [--calendar CODE] [--json]";
+    "[--longitude 100..145] [--epoch -2696|-2636] [--method true|mean] [--calendar CODE] [--json | --log]";
 
 std::string ProgramFolder() {
   std::error_code ec;
@@ -59,6 +60,7 @@ struct Options {
   bool haveEntry = false;
   std::string entry, time, zone, plus, minus, country, longitude, epoch, method, calendar;
   bool json = false;
+  bool log = false;  // the entry "Add to log" would write, default preferences
 };
 
 int Run(const Args& args) {
@@ -72,6 +74,7 @@ int Run(const Args& args) {
     };
     bool ok = true;
     if (a == "--json") o.json = true;
+    else if (a == "--log") o.log = true;
     else if (a == "--time") ok = value(o.time);
     else if (a == "--zone") ok = value(o.zone);
     else if (a == "--plus") ok = value(o.plus);
@@ -87,6 +90,7 @@ int Run(const Args& args) {
     if (!ok) return UsageError("convert: " + a + " needs a value");
   }
   if (!o.plus.empty() && !o.minus.empty()) return UsageError("convert: give --plus or --minus, not both");
+  if (o.json && o.log) return UsageError("convert: give --json or --log, not both");
 
   std::ostringstream messages;
   ui::HeadlessPlatform platform(messages, ProgramFolder());
@@ -162,6 +166,14 @@ int Run(const Args& args) {
       std::cerr << text;
       if (!unchanged) return 2;
     }
+  }
+
+  if (o.log) {
+    // The log keeps CR LF line ends; a terminal wants plain line feeds.
+    std::string entry = DefaultLogEntry(f);
+    for (size_t at = entry.find("\r\n"); at != std::string::npos; at = entry.find("\r\n", at)) entry.erase(at, 1);
+    std::cout << entry;
+    return 0;
   }
 
   const auto rows = ShownRows(f);
