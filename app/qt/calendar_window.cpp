@@ -32,6 +32,7 @@ CalendarWindow::CalendarWindow(FrmCalendar& frm, QWidget* parent) : QWidget(pare
   canvas_ = new CalendarCanvas(frm_, this);
   layout->addWidget(canvas_);
   auto* buttons = new QHBoxLayout();
+  buttons->setContentsMargins(8, 0, 8, 0);  // the grid runs to the edges; the buttons do not
   previous_ = new QPushButton(this);
   next_ = new QPushButton(this);
   save_ = new QPushButton(this);
