@@ -48,6 +48,15 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
     BackToMain();
   };
   main_.afterPush = [this] { SyncLog(); };
+  // Restore state may bring other log preferences: an open preferences window
+  // shows them, so that its Close does not put the old ones back.
+  if (auto* restore = main_.findChild<QPushButton*>("cmdRestoreState"))
+    connect(restore, &QPushButton::clicked, this, [this] {
+      if (preferences_ && links_.preferences.visible) {
+        links_.preferences.Load(f_.logPreferences);
+        preferences_->Sync();
+      }
+    });
   // Closing the main window by its frame hides the log window first.
   main_.installEventFilter(this);
   main_.PushToWidgets();
@@ -58,6 +67,9 @@ SecondaryWindows::~SecondaryWindows() {
   main_.afterPush = nullptr;
   main_.removeEventFilter(this);
   if (preferences_) preferences_->removeEventFilter(this);
+#ifdef TAVRO_QT_DATA_WINDOW
+  if (data_) data_->removeEventFilter(this);
+#endif
 #ifdef TAVRO_QT_DATA_WINDOW
   delete data_;
 #endif
@@ -98,7 +110,10 @@ CalendarWindow& SecondaryWindows::Calendar() {
 
 #ifdef TAVRO_QT_DATA_WINDOW
 DataWindow& SecondaryWindows::Data() {
-  if (!data_) data_ = new DataWindow(platform_, f_, &main_);
+  if (!data_) {
+    data_ = new DataWindow(platform_, f_, &main_);
+    data_->installEventFilter(this);
+  }
   return *data_;
 }
 #endif
@@ -175,8 +190,9 @@ bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &main_ && event->type() == QEvent::Close) {
     links_.logController.MainClosing();
     SyncLog();
-  } else if (preferences_ && watched == preferences_ && event->type() == QEvent::Hide) {
-    // "Close" of the preferences: the main window may save them now.
+  } else if (event->type() == QEvent::Hide && watched != &main_) {
+    // Closing the preferences (the main window may save them now) or the
+    // data window gives the focus back to the main window.
     BackToMain();
   }
   return QObject::eventFilter(watched, event);
