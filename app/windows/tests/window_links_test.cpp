@@ -57,16 +57,6 @@ class WindowLinksTest : public ::testing::Test {
   std::unique_ptr<WindowLinks> links;
 };
 
-TEST_F(WindowLinksTest, ButtonsOfTheLinkedWindowsWork) {
-  for (const ui::Button* b : {&main->cmdAddToLog, &main->cmdViewLog, &main->cmdClearLog, &main->cmdConfigureLog,
-                              &main->cmdDisplayCalendar})
-    EXPECT_TRUE(b->enabled) << b->caption;
-  // A first start leaves the log empty and its buttons hidden.
-  EXPECT_TRUE(Log().empty());
-  EXPECT_FALSE(main->cmdViewLog.visible);
-  EXPECT_FALSE(main->cmdClearLog.visible);
-}
-
 TEST_F(WindowLinksTest, AutoLogOnConvertWritesOneEntryWithItsHeading) {
   main->chkAutoLog.value = 1;
   Convert("2000-01-01 CE");
