@@ -60,11 +60,7 @@ void FrmMain::RefreshElementAnimalTarget() {
 
 FrmMultipleElAn& FrmMain::MultipleWindow() {
   if (multipleWindow) return *multipleWindow;
-  if (!ownMultipleWindow_) {
-    ownMultipleWindow_ = std::make_shared<FrmMultipleElAn>(platform_);
-    for (int row = 0; row < 3; ++row)
-      ownMultipleWindow_->Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
-  }
+  if (!ownMultipleWindow_) ownMultipleWindow_ = std::make_shared<FrmMultipleElAn>(platform_);
   return *ownMultipleWindow_;
 }
 
@@ -152,6 +148,8 @@ void FrmMain::cmdSearch_Click() {
     case kTargetSameDayAndMonth:
     case kTargetMultipleElementAnimal: {
       FrmMultipleElAn& w = MultipleWindow();
+      // The rows as last left (or as restored from the saved state).
+      for (int row = 0; row < 3; ++row) w.Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
       if (target == kTargetSameDayAndMonth) {
         const double cjdc = ToCJDC(dblCurrentAJDate, longitude);
         ChsDate chs;

@@ -8,7 +8,9 @@
 #include <iostream>
 
 #include "app/main/frm_main.h"
+#include "app/multisearch/frm_multiple_el_an.h"
 #include "app/qt/main_window.h"
+#include "app/qt/multisearch_window.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/screenshot.h"
 #include "app/qt/secondary_windows.h"
@@ -46,6 +48,11 @@ int main(int argc, char** argv) {
   tavro::FrmMain logic(platform);
   tavro::qt::MainWindow window(logic, platform);
   tavro::qt::SecondaryWindows others(window, logic, platform);
+  // The multiple element-animal search window, opened modally by two of the
+  // searches (made after the main window, so it goes first).
+  tavro::FrmMultipleElAn multipleLogic(platform);
+  tavro::qt::MultiSearchWindow multipleWindow(multipleLogic, platform, &window);
+  logic.multipleWindow = &multipleLogic;
   if (!logic.Form_Load()) return 1;
   window.PushToWidgets();
   window.show();

@@ -344,6 +344,15 @@ TEST_F(SearchTest, MultipleWindowTargets) {
   EXPECT_EQ(logKinds, std::vector<int>{4});
   EXPECT_EQ(f->multiplePairs[0], ElementIndex(dayPos));
 
+  // The multiple element-animal day opens with the rows of the saved state.
+  f->multiplePairs = {5, 0, 5, 12, 5, 12};  // any rat day
+  At(FromCJDC(today + 0.5, 120));
+  Search(kTargetMultipleElementAnimal, true);
+  EXPECT_EQ(BranchIndex(DayCyclePosition(LocalDay())), 0);
+  EXPECT_GT(LocalDay(), today);
+  EXPECT_LE(LocalDay(), today + 12);
+  EXPECT_EQ(f->multipleSearchDescription, "-rat (-zi) day");
+
   // Closed without a result: the moment stays, the display is recomputed and
   // the search is marked cancelled for the log.
   At(FromCJDC(today + 0.5, 120));
