@@ -59,8 +59,14 @@ void FrmMain::cmdMove_Click() {
 bool FrmMain::MakeMoveStep() {
   const int unit = cboMoveStep.index;
   const bool forward = optMoveDirection[0].value;
+  // The keep boxes count in a repeated run; they keep the visibility they
+  // had when it started, which says whether the starting date had a day 30
+  // or a leap month to keep.
+  KeepLunar keep;
+  keep.day30 = blnRepeat && chkKeep30th.visible && chkKeep30th.value != 0;
+  keep.leap = blnRepeat && chkKeepLeap.visible && chkKeepLeap.value != 0;
   const MoveStepResult r = StepMoment(unit, forward, dblCurrentAJDate, lblChineseLunarDate[1].caption,
-                                      lblChineseSolarDate[1].caption, CurrentSettings());
+                                      lblChineseSolarDate[1].caption, CurrentSettings(), keep);
   if (r.failure != MoveFailure::None) {
     const MoveMessage m = MoveFailureMessage(r.failure, unit, forward);
     ShowMessage(m.text, m.title, m.icon);

@@ -63,6 +63,26 @@ MoveStepResult EuroStep(int32_t day, int letter, int months, int years, bool for
   return r;
 }
 
+// Gives back a leap month (year and cycle steps) and a day 30 that the step
+// reached can hold; whatever does not fit stays as the step left it.
+void KeepWhatFits(ChlDate& d, int unit, KeepLunar keep, const Settings& s) {
+  if (keep.leap && d.leap == 0 && unit != kUnitCHLMonth) {
+    ChlDate leap = d;
+    leap.leap = 1;
+    if (ChLDateToJDN(leap, s) == kChlOk) {
+      d = leap;
+    } else if (leap.day == 29) {
+      leap.day = 30;  // the leap month may be longer than its ordinary one
+      if (ChLDateToJDN(leap, s) == kChlOk) d = leap;
+    }
+  }
+  if (keep.day30 && d.day == 29) {
+    ChlDate longer = d;
+    longer.day = 30;
+    if (ChLDateToJDN(longer, s) == kChlOk) d = longer;
+  }
+}
+
 }  // namespace
 
 int RefreshMilliseconds(const ui::ComboBox& period) {
@@ -84,7 +104,7 @@ bool CycleLimitReached(int cycle, bool forward) {
 }
 
 MoveStepResult StepMoment(int unit, bool forward, double ajd, const std::string& lunarLine,
-                          const std::string& solarLine, const Settings& s) {
+                          const std::string& solarLine, const Settings& s, KeepLunar keep) {
   const int sign = forward ? 1 : -1;
   MoveStepResult r;
   switch (unit) {
@@ -125,6 +145,7 @@ MoveStepResult StepMoment(int unit, bool forward, double ajd, const std::string&
                                : unit == kUnitCHLYear ? StepChlYear(chl, forward, s)
                                                       : StepChlCycle(chl, forward, s);
           if (!stepped) return Fail(MoveFailure::Inability);
+          KeepWhatFits(chl, unit, keep, s);
           if (ChLDateToJDN(chl, s) != kChlOk) return Fail(MoveFailure::LunarRefused);
           n = chl.jdn;
           code = "CHL";

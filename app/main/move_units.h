@@ -55,10 +55,18 @@ struct MoveStepResult {
   int calendar = -1;  // the calendar made current, -1 for unchanged
 };
 
+// What a repeated run of lunar steps holds on to ("keep 30th", "keep leap"):
+// a day 30 or a leap month that an earlier step had to give up comes back
+// wherever the month reached has one.
+struct KeepLunar {
+  bool day30 = false;
+  bool leap = false;
+};
+
 // One step of `unit` from the moment `ajd`. The Chinese units read the lunar
 // or solar date line as the window shows it for `ajd`.
 MoveStepResult StepMoment(int unit, bool forward, double ajd, const std::string& lunarLine,
-                          const std::string& solarLine, const Settings& s);
+                          const std::string& solarLine, const Settings& s, KeepLunar keep = {});
 
 // The interval of the Clock timer for the refresh period chosen in `period`
 // ("0.5", "1", "2", "5" seconds), in milliseconds.

@@ -6,6 +6,7 @@
 #include "core/astro/phases.h"
 #include "core/chinese/conversion.h"
 #include "core/chinese/date_readers.h"
+#include "core/chinese/stepping.h"
 #include "core/time/euro_date.h"
 #include "core/time/scales.h"
 
@@ -397,6 +398,58 @@ TEST_F(RepeatedMoveTest, TicksDuringAStepCountOnce) {
   };
   f->cmdMove_Click();
   EXPECT_EQ(Steps(), 2);
+}
+
+TEST_F(RepeatedMoveTest, KeptDayThirtyComesBackInLongMonths) {
+  f->chkRepeatedly.value = 0;  // single steps to the first day 30
+  Convert("2020-01-25 CE");
+  for (int i = 0; i < 70 && Lunar().day != 30; ++i) Move(kUnitDay, true);
+  ASSERT_EQ(Lunar().day, 30);
+  f->cboMoveStep.index = kUnitCHLMonth;
+  f->optMoveDirection[0].value = true;
+  f->optMoveDirection[1].value = false;
+  f->chkRepeatedly.value = 1;
+  f->chkRepeatedly_Click();
+  ASSERT_TRUE(f->chkKeep30th.visible);
+  f->chkKeep30th.value = 1;
+  std::vector<std::pair<int, int>> reached;  // (day, length of the month)
+  TickOnEveryYield([&](int) {
+    ChlDate c = Lunar();
+    const int day = c.day;
+    reached.push_back({day, LunarMonthLength(c, f->CurrentSettings())});
+    if (reached.size() == 8) f->cmdStop_Click();
+  });
+  f->cmdMove_Click();
+  ASSERT_EQ(reached.size(), 8u);
+  bool sawShort = false;
+  for (const auto& [day, length] : reached) {
+    EXPECT_EQ(day, length);
+    sawShort = sawShort || length == 29;
+  }
+  EXPECT_TRUE(sawShort);
+}
+
+TEST_F(RepeatedMoveTest, KeptLeapMonthComesBackInYearsThatHaveIt) {
+  At(FromCJDC(2459002.5, 120));  // 2020-05-28, the leap 4th month
+  ASSERT_EQ(Lunar().leap, 1);
+  f->cboMoveStep.index = kUnitCHLYear;
+  f->chkRepeatedly_Click();
+  ASSERT_TRUE(f->chkKeepLeap.visible);
+  f->chkKeepLeap.value = 1;
+  int withLeap = 0, steps = 0;
+  TickOnEveryYield([&](int) {
+    ChlDate c = Lunar();
+    ChlDate leap = c;
+    leap.leap = 1;
+    leap.day = 1;
+    const bool yearHasLeap4 = ChLDateToJDN(leap, f->CurrentSettings()) == kChlOk;
+    EXPECT_EQ(c.leap == 1, yearHasLeap4) << c.position;
+    withLeap += c.leap;
+    if (++steps == 40) f->cmdStop_Click();
+  });
+  f->cmdMove_Click();
+  EXPECT_GE(withLeap, 1);  // at least one later year has it
+  EXPECT_LT(withLeap, 40);
 }
 
 TEST_F(MoveTest, KeepBoxesFollowTheDateUnitAndRepeat) {
