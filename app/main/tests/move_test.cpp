@@ -292,6 +292,11 @@ class RepeatedMoveTest : public MoveTest {
   // Each yield delivers one tick of the Clock when it is running.
   void TickOnEveryYield(std::function<void(int call)> script) {
     p.onDoEvents = [this, script](int call) {
+      if (call > 20000) {  // a run that never ends is a failure, not a hang
+        ADD_FAILURE() << "the repeated run did not end";
+        f->cmdStop_Click();
+        return;
+      }
       script(call);
       if (p.timerEnabled && p.timerTick) p.timerTick();
     };
