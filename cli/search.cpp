@@ -93,7 +93,10 @@ int Run(const Args& args) {
   // The multiple element-animal window runs its scan at once and closes.
   FrmMultipleElAn w(platform);
   w.modalLoop = [&w] { w.cmdSearch_Click(); };
-  if (index == kTargetMultipleElementAnimal) w.Preset(0, e, an);
+  if (index == kTargetMultipleElementAnimal) {
+    // Its rows open as the saved state holds them: the day row only.
+    f.multiplePairs = {e, an, kNoElementChoice, kNoAnimalChoice, kNoElementChoice, kNoAnimalChoice};
+  }
   f.multipleWindow = &w;
 
   const int before = platform.messageCount;
