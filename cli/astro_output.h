@@ -2,13 +2,13 @@
 // columns of an instant.
 #pragma once
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "core/time/date_text.h"
 #include "core/time/euro_date.h"
 #include "core/time/scales.h"
@@ -18,15 +18,6 @@ namespace tavro::cli {
 // Years the commands accept: the admissible range of the program.
 inline constexpr int32_t kFirstYear = -3000;
 inline constexpr int32_t kLastYear = 3000;
-
-inline std::optional<int32_t> ParseYear(const std::string& text) {
-  int32_t value = 0;
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
 
 struct YearRange {
   int32_t from = 0, to = 0;
@@ -47,7 +38,7 @@ inline YearRange ParseYearRange(const Args& args) {
       r.error = a + " needs a year";
       return r;
     }
-    const std::optional<int32_t> year = ParseYear(args[++i]);
+    const std::optional<int32_t> year = ParseInt(args[++i]);
     if (!year) {
       r.error = "not a year: '" + args[i] + "'";
       return r;

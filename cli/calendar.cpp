@@ -1,15 +1,15 @@
 // tavro-cli calendar: the month calendar window's picture, written without a
 // display. Like convert, every run starts from the program's defaults and
 // never touches the saved state.
-#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "app/calendar/frm_calendar.h"
 #include "app/main/frm_main.h"
-#include "app/main/text_util.h"
 #include "app/ui/headless_platform.h"
 #include "cli/command.h"
+#include "cli/options.h"
 #include "core/time/scales.h"
 #ifdef TAVRO_HAVE_RENDER
 #include "app/calendar/render/calendar_png.h"
@@ -21,12 +21,6 @@ namespace {
 constexpr const char* kUsage =
     "calendar --png FILE [ENTRY] [--arc] [--country china|vietnam|japan] [--longitude 100..145] "
     "[--epoch -2696|-2636] [--method true|mean]";
-
-std::string ProgramFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
-}
 
 #ifdef TAVRO_HAVE_RENDER
 // The headless platform, with the day pictures read by Qt and the save
@@ -42,72 +36,28 @@ class CalendarPlatform : public ui::HeadlessPlatform {
   std::string file_;
 };
 
-int SelectIndex(ui::ComboBox& box, const std::string& text) {
-  for (size_t k = 0; k < box.items.size(); ++k)
-    if (box.items[k] == text) return box.index = static_cast<int>(k);
-  return -1;
-}
-
 int Run(const Args& args) {
-  std::string png, entry, country, longitude, epoch, method;
-  bool haveEntry = false, arc = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    bool ok = true;
-    if (a == "--arc") arc = true;
-    else if (a == "--png") ok = value(png);
-    else if (a == "--country") ok = value(country);
-    else if (a == "--longitude") ok = value(longitude);
-    else if (a == "--epoch") ok = value(epoch);
-    else if (a == "--method") ok = value(method);
-    else if (a.size() > 2 && a.compare(0, 2, "--") == 0) return UsageError("calendar: unknown option '" + a + "'");
-    else if (!haveEntry) haveEntry = true, entry = a;
-    else return UsageError("calendar: more than one entry given: '" + a + "'");
-    if (!ok) return UsageError("calendar: " + a + " needs a value");
-  }
+  SettingOptions o;
+  std::string png;
+  std::optional<std::string> entry;
+  bool arc = false;
+  ArgSpec spec;
+  spec.flags = {{"--arc", &arc}};
+  spec.values = {{"--png", &png}};
+  AddSettingOptions(spec, o);
+  spec.plain = {&entry};
+  if (!ReadArgs("calendar", args, spec)) return 2;
   if (png.empty()) return UsageError("calendar: --png FILE is required");
 
   std::ostringstream messages;
   const std::string file = FrmCalendar::WithPngExtension(png);
   CalendarPlatform platform(messages, ProgramFolder(), file);
   FrmMain f(platform);
-  if (!f.Form_Load()) {
-    std::cerr << "tavro-cli: " << messages.str();
-    return 1;
-  }
-  messages.str("");
-
-  if (!country.empty()) {
-    const std::string c = ToLower(country);
-    const int index = c == "vietnam" ? kCountryVietnam : c == "china" ? kCountryChina : c == "japan" ? kCountryJapan : -1;
-    if (index < 0) return UsageError("calendar: --country must be china, vietnam or japan");
-    f.cboRefLong.index = index;
-    f.cboRefLong_Click();
-  }
-  if (!longitude.empty()) {
-    if (SelectIndex(f.cboLongitude, longitude) < 0)
-      return UsageError("calendar: --longitude must be a whole number from 100 to 145");
-    f.cboLongitude_Click();
-  }
-  if (!epoch.empty()) {
-    if (epoch != "-2696" && epoch != "-2636") return UsageError("calendar: --epoch must be -2696 or -2636");
-    f.cboEpoch.index = epoch == "-2696" ? 0 : 1;
-    f.cboEpoch_Click();
-  }
-  if (!method.empty()) {
-    const std::string m = ToLower(method);
-    if (m != "true" && m != "mean") return UsageError("calendar: --method must be true or mean");
-    f.cboMethod.index = m == "true" ? 0 : 1;
-    f.cboMethod_Click();
-  }
+  if (!LoadMain(f, messages)) return 1;
+  if (const std::string error = ApplySettingOptions(f, o); !error.empty()) return UsageError("calendar: " + error);
   double ajd = CurrentAJD();
-  if (haveEntry) {
-    const FrmMain::Parsed p = f.ParseDate(entry);
+  if (entry) {
+    const FrmMain::Parsed p = f.ParseDate(*entry);
     if (p.error >= 1) {
       f.ShowEntryError(p.error);
       std::string text = messages.str();

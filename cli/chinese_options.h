@@ -2,7 +2,6 @@
 // options, the year and date arguments, and TSV / CSV / JSON output.
 #pragma once
 
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "core/chinese/names.h"
 #include "core/time/euro_date.h"
 #include "core/time/settings.h"
@@ -30,15 +30,6 @@ struct ChineseOptions {
   std::string from, to;  // raw --from / --to values
   std::string error;     // empty when the arguments are good
 };
-
-inline std::optional<int32_t> ParseInt(const std::string& text) {
-  int32_t value = 0;
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
 
 // --from, --to, --country, --longitude, --epoch, --method, --format.
 inline ChineseOptions ParseChineseOptions(const Args& args) {

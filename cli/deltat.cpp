@@ -12,7 +12,7 @@ int RunDeltaT(const Args& args) {
   if (args.empty()) return UsageError("deltat: give at least one year");
   std::string out = "year\tdeltat_minutes\n";
   for (const std::string& a : args) {
-    const std::optional<int32_t> year = ParseYear(a);
+    const std::optional<int32_t> year = ParseInt(a);
     if (!year) return UsageError("deltat: not a year: '" + a + "'");
     if (*year < kFirstYear || *year > kLastYear)
       return UsageError("deltat: year " + a + " is outside " + std::to_string(kFirstYear) + ".." +

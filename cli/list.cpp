@@ -5,9 +5,10 @@
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <iostream>
+#include <optional>
 
-#include "app/data/headless_run.h"
 #include "cli/command.h"
+#include "cli/data_run.h"
 
 namespace tavro::cli {
 namespace {
@@ -29,30 +30,17 @@ int Run(const Args& args) {
 
   HeadlessDataOptions o;
   std::string years;
-  bool omitInvalid = false, crlf = false, haveEntry = false;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    bool ok = true;
-    if (a == "--years") ok = value(years);
-    else if (a == "--jc") o.julian = true;
-    else if (a == "--omit-invalid") omitInvalid = true;
-    else if (a == "--crlf") crlf = true;
-    else if (a == "--country") ok = value(o.country);
-    else if (a == "--longitude") ok = value(o.longitude);
-    else if (a == "--epoch") ok = value(o.epoch);
-    else if (a == "--method") ok = value(o.method);
-    else if (a.size() > 2 && a.compare(0, 2, "--") == 0) return UsageError("list: unknown option '" + a + "'");
-    else if (!haveEntry) haveEntry = true, o.entry = a;
-    else return UsageError("list: more than one entry given: '" + a + "'");
-    if (!ok) return UsageError("list: " + a + " needs a value");
-  }
+  std::optional<std::string> entry;
+  bool omitInvalid = false, crlf = false;
+  ArgSpec spec;
+  spec.flags = {{"--jc", &o.julian}, {"--omit-invalid", &omitInvalid}, {"--crlf", &crlf}};
+  spec.values = {{"--years", &years}};
+  AddSettingOptions(spec, o.settings);
+  spec.plain = {&entry};
+  if (!ReadArgs("list", Args(args.begin() + 1, args.end()), spec)) return 2;
+  o.entry = entry.value_or("");
 
-  HeadlessData run(ExecutableFolder());
+  HeadlessData run(ProgramFolder());
   std::string error;
   if (!run.Start(o, error)) return UsageError("list: " + error);
   FrmData& d = run.data();

@@ -7,8 +7,8 @@
 #include <charconv>
 #include <iostream>
 
-#include "app/data/headless_run.h"
 #include "cli/command.h"
+#include "cli/data_run.h"
 
 namespace tavro::cli {
 namespace {
@@ -21,24 +21,11 @@ int Run(const Args& args) {
   HeadlessDataOptions o;
   std::string seedText, entry;
   bool haveSeed = false, haveEntry = false, crlf = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    bool ok = true;
-    if (a == "--seed") ok = value(seedText), haveSeed = true;
-    else if (a == "--entry") ok = value(entry), haveEntry = true;
-    else if (a == "--crlf") crlf = true;
-    else if (a == "--country") ok = value(o.country);
-    else if (a == "--longitude") ok = value(o.longitude);
-    else if (a == "--epoch") ok = value(o.epoch);
-    else if (a == "--method") ok = value(o.method);
-    else return UsageError("self-test: unexpected argument '" + a + "'");
-    if (!ok) return UsageError("self-test: " + a + " needs a value");
-  }
+  ArgSpec spec;
+  spec.flags = {{"--crlf", &crlf}};
+  spec.values = {{"--seed", &seedText, &haveSeed}, {"--entry", &entry, &haveEntry}};
+  AddSettingOptions(spec, o.settings);
+  if (!ReadArgs("self-test", args, spec)) return 2;
   if (haveSeed && haveEntry) return UsageError("self-test: give --seed or --entry, not both");
   uint64_t seed = 0;
   if (haveSeed) {
@@ -49,7 +36,7 @@ int Run(const Args& args) {
   if (haveEntry && entry.find_first_not_of(" \t") == std::string::npos)
     return UsageError("self-test: --entry needs a date");
 
-  HeadlessData run(ExecutableFolder());
+  HeadlessData run(ProgramFolder());
   std::string error;
   if (!run.Start(o, error)) return UsageError("self-test: " + error);
   FrmData& d = run.data();

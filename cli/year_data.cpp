@@ -4,9 +4,10 @@
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <iostream>
+#include <optional>
 
-#include "app/data/headless_run.h"
 #include "cli/command.h"
+#include "cli/data_run.h"
 
 namespace tavro::cli {
 namespace {
@@ -17,31 +18,16 @@ constexpr const char* kUsage =
 
 int Run(const Args& args) {
   HeadlessDataOptions o;
-  bool major = false, minor = false, names = false, crlf = false, haveEntry = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    bool ok = true;
-    if (a == "--major") major = true;
-    else if (a == "--minor") minor = true;
-    else if (a == "--names") names = true;
-    else if (a == "--jc") o.julian = true;
-    else if (a == "--crlf") crlf = true;
-    else if (a == "--country") ok = value(o.country);
-    else if (a == "--longitude") ok = value(o.longitude);
-    else if (a == "--epoch") ok = value(o.epoch);
-    else if (a == "--method") ok = value(o.method);
-    else if (a.size() > 2 && a.compare(0, 2, "--") == 0) return UsageError("year-data: unknown option '" + a + "'");
-    else if (!haveEntry) haveEntry = true, o.entry = a;
-    else return UsageError("year-data: more than one entry given: '" + a + "'");
-    if (!ok) return UsageError("year-data: " + a + " needs a value");
-  }
+  std::optional<std::string> entry;
+  bool major = false, minor = false, names = false, crlf = false;
+  ArgSpec spec;
+  spec.flags = {{"--major", &major}, {"--minor", &minor}, {"--names", &names}, {"--jc", &o.julian}, {"--crlf", &crlf}};
+  AddSettingOptions(spec, o.settings);
+  spec.plain = {&entry};
+  if (!ReadArgs("year-data", args, spec)) return 2;
+  o.entry = entry.value_or("");
 
-  HeadlessData run(ExecutableFolder());
+  HeadlessData run(ProgramFolder());
   std::string error;
   if (!run.Start(o, error)) return UsageError("year-data: " + error);
   FrmData& d = run.data();

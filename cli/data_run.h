@@ -3,6 +3,8 @@
 // window's text as printed output.
 #pragma once
 
+#ifdef TAVRO_HAVE_DATA_WINDOW
+
 #include <iosfwd>
 #include <memory>
 #include <sstream>
@@ -11,15 +13,16 @@
 #include "app/data/frm_data.h"
 #include "app/main/frm_main.h"
 #include "app/ui/headless_platform.h"
+#include "cli/options.h"
 
-namespace tavro {
+namespace tavro::cli {
 
 // Options every data command takes; empty strings mean "as the program starts".
 struct HeadlessDataOptions {
   // A date as typed into the main window (a bare year-month-day is CE);
   // empty = now.
   std::string entry;
-  std::string country, longitude, epoch, method;
+  SettingOptions settings;
   bool julian = false;  // dates in the Julian Calendar
 };
 
@@ -44,15 +47,10 @@ class HeadlessData {
   std::unique_ptr<FrmData> data_;
 };
 
-// True for a bare year-month-day ("2024-02-10", "-44-03-15"), which the
-// command line reads as a CE date.
-bool IsPlainDate(const std::string& text);
-
 // The window's text with CR LF line ends made LF (or kept with `crlf`), ending
 // in one line end.
 std::string PrintedText(const std::string& windowText, bool crlf);
 
-// The folder of the running executable (where the data files are).
-std::string ExecutableFolder();
+}  // namespace tavro::cli
 
-}  // namespace tavro
+#endif  // TAVRO_HAVE_DATA_WINDOW
