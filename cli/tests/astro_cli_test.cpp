@@ -1,46 +1,12 @@
 // The astronomy commands of tavro-cli, run as a user would.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
+
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-  std::vector<std::vector<std::string>> rows;  // stdout split into TSV cells
-};
-
-Result RunCli(const std::string& args) {
-  Result r;
-  const std::string errFile = ::testing::TempDir() + "astro_cli_stderr.txt";
-  const std::string command = std::string(TAVRO_CLI) + " " + args + " 2>" + errFile;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  char buf[4096];
-  size_t got;
-  while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, got);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream err(errFile);
-  std::stringstream ss;
-  ss << err.rdbuf();
-  r.err = ss.str();
-  std::istringstream lines(r.out);
-  for (std::string line; std::getline(lines, line);) {
-    std::vector<std::string> cells;
-    std::istringstream cellStream(line);
-    for (std::string cell; std::getline(cellStream, cell, '\t');) cells.push_back(cell);
-    r.rows.push_back(cells);
-  }
-  return r;
-}
+using namespace tavro::cli_test;
 
 const std::vector<std::string>* FindRow(const Result& r, size_t column, const std::string& value) {
   for (const auto& row : r.rows)

@@ -1,38 +1,15 @@
 // tavro-cli calendar: the month picture written without a display.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "cli_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-Result RunCalendarCli(const std::string& args) {
-  Result r;
-  const std::string errFile = ::testing::TempDir() + "calendar_cli_stderr.txt";
-  const std::string command = std::string(TAVRO_CLI) + " calendar " + args + " 2>" + errFile;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  char buf[4096];
-  size_t got;
-  while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, got);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream err(errFile);
-  std::stringstream ss;
-  ss << err.rdbuf();
-  r.err = ss.str();
-  return r;
-}
+using namespace tavro::cli_test;
 
 // Width and height from a PNG file's header chunk; false when it is no PNG.
 bool PngSize(const std::string& path, uint32_t& width, uint32_t& height) {
@@ -54,7 +31,7 @@ std::string Temp(const std::string& name) {
 
 TEST(CalendarCli, WritesThePictureOfTheLunarMonth) {
   const std::string base = Temp("feb");  // no extension: ".png" is added
-  const Result r = RunCalendarCli("--png " + base + " '2024-02-20 CE' --arc");
+  const Result r = RunCli("calendar --png " + base + " '2024-02-20 CE' --arc");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find(base + ".png\t2460351\t29\tMonth 1 "), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Common Era year 2024 (February-March)"), std::string::npos);
@@ -68,7 +45,7 @@ TEST(CalendarCli, WritesThePictureOfTheLunarMonth) {
 
 TEST(CalendarCli, OptionsAndErrors) {
   const std::string file = Temp("dec.png");
-  Result r = RunCalendarCli("--png " + file + " '2024-01-01 CE' --epoch -2636");
+  Result r = RunCli("calendar --png " + file + " '2024-01-01 CE' --epoch -2636");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Common Era year 2023 (December) - 2024 (January)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("of cycle 78"), std::string::npos) << r.out;
@@ -87,7 +64,7 @@ TEST(CalendarCli, OptionsAndErrors) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
-    r = RunCalendarCli(c.args);
+    r = RunCli(std::string("calendar ") + c.args);
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }

@@ -1,46 +1,13 @@
 // The Chinese-calendar commands of tavro-cli (table, months), run as a user would.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
+
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-  std::vector<std::vector<std::string>> rows;  // stdout split into cells
-};
-
-Result RunCli(const std::string& args, char separator = '\t') {
-  Result r;
-  const std::string errFile = ::testing::TempDir() + "chinese_cli_stderr.txt";
-  const std::string command = std::string(TAVRO_CLI) + " " + args + " 2>" + errFile;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  char buf[4096];
-  size_t got;
-  while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, got);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream err(errFile);
-  std::stringstream ss;
-  ss << err.rdbuf();
-  r.err = ss.str();
-  std::istringstream lines(r.out);
-  for (std::string line; std::getline(lines, line);) {
-    std::vector<std::string> cells;
-    std::istringstream cellStream(line);
-    for (std::string cell; std::getline(cellStream, cell, separator);) cells.push_back(cell);
-    r.rows.push_back(cells);
-  }
-  return r;
-}
+using namespace tavro::cli_test;
 
 TEST(ChineseCli, TableAroundTheNewYearOf2024) {
   const Result r = RunCli("table --from 2024-02-09 --to 2024-02-10");
@@ -84,7 +51,7 @@ TEST(ChineseCli, MonthsOf2033HaveTheLeapEleventhMonth) {
 }
 
 TEST(ChineseCli, CountrySetsTheMeridianAndTheNames) {
-  const Result vn = RunCli("months --from 1985 --to 1985 --country vietnam --format csv", ',');
+  const Result vn = RunCli("months --from 1985 --to 1985 --country vietnam --format csv", {.separator = ','});
   ASSERT_EQ(vn.status, 0) << vn.err;
   ASSERT_GT(vn.rows.size(), 1u);
   EXPECT_EQ(vn.rows[1][0], "1985-01-21");

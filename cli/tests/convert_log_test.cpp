@@ -1,32 +1,14 @@
 // tavro-cli convert --log: the entry "Add to log" would write for the moment.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "cli_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result Cli(const std::string& args) {
-  const std::string cmd = std::string("'") + TAVRO_CLI + "' " + args + " 2>/dev/null </dev/null";
-  Result r;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-  const int st = pclose(pipe);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+using namespace tavro::cli_test;
 
 TEST(CliConvertLog, DefaultPreferencesIntoAnEmptyLog) {
-  const Result r = Cli("convert '2000-01-01 CE' --log");
+  const Result r = RunCli("convert '2000-01-01 CE' --log");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(r.out,
             "TAVRO\n"
@@ -43,13 +25,13 @@ TEST(CliConvertLog, DefaultPreferencesIntoAnEmptyLog) {
 }
 
 TEST(CliConvertLog, FollowsTheOptionsAndPlusDays) {
-  const Result r = Cli("convert '2000-01-01 CE' --country japan --plus 1 --log");
+  const Result r = RunCli("convert '2000-01-01 CE' --country japan --plus 1 --log");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("\n79-16-11-26 CHL 21:00 JST\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\n2000-01-02 CE 12:00 GMT\n"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find('\r'), std::string::npos);
-  EXPECT_EQ(Cli("convert '2000-01-01 CE' --log --json").status, 2);
-  EXPECT_EQ(Cli("convert '2000-13-01 CE' --log").status, 2);
+  EXPECT_EQ(RunCli("convert '2000-01-01 CE' --log --json").status, 2);
+  EXPECT_EQ(RunCli("convert '2000-13-01 CE' --log").status, 2);
 }
 
 }  // namespace

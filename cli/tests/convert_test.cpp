@@ -1,35 +1,14 @@
 // tavro-cli convert, run as a program.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "cli_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-// Runs tavro-cli with `args`; stderr is joined to stdout when `withErr`.
-Result Cli(const std::string& args, bool withErr = false) {
-  const std::string cmd = std::string("'") + TAVRO_CLI + "' " + args + (withErr ? " 2>&1" : " 2>/dev/null") + " </dev/null";
-  Result r;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-  const int st = pclose(pipe);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
-
-bool Has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+using namespace tavro::cli_test;
 
 TEST(CliConvert, PrintsEveryRowInWindowOrder) {
-  const Result r = Cli("convert '2000-01-01 ce'");
+  const Result r = RunCli("convert '2000-01-01 ce'");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(r.out.rfind("row\ttitle\ttext\n", 0), 0u);
   EXPECT_TRUE(Has(r.out, "CE\tCommon Era\t2000-01-01 CE 12:00 GMT Saturday\n"));
@@ -42,42 +21,42 @@ TEST(CliConvert, PrintsEveryRowInWindowOrder) {
 }
 
 TEST(CliConvert, OptionsActLikeTheWindowLists) {
-  const Result japan = Cli("convert '2000-01-01 CE' --country japan");
+  const Result japan = RunCli("convert '2000-01-01 CE' --country japan");
   ASSERT_EQ(japan.status, 0);
   EXPECT_TRUE(Has(japan.out, "CHL\tJapanese Lunar\t79-16-11-25 CHL 21:00 JST\n"));
-  const Result epoch = Cli("convert '2000-01-01 CE' --epoch -2636 --longitude 116 --method mean");
+  const Result epoch = RunCli("convert '2000-01-01 CE' --epoch -2636 --longitude 116 --method mean");
   ASSERT_EQ(epoch.status, 0);
   EXPECT_TRUE(Has(epoch.out, "78-16-11-25 CHL 19:44 BEI")) << epoch.out;
-  const Result timed = Cli("convert '2000-01-01 CE' --time 9.30 --zone local --plus 1");
+  const Result timed = RunCli("convert '2000-01-01 CE' --time 9.30 --zone local --plus 1");
   ASSERT_EQ(timed.status, 0);
   EXPECT_TRUE(Has(timed.out, "2000-01-02 CE 01:30 GMT Sunday"));
-  const Result minus = Cli("convert '2000-01-01 CE' --minus 0.5");
+  const Result minus = RunCli("convert '2000-01-01 CE' --minus 0.5");
   EXPECT_TRUE(Has(minus.out, "2000-01-01 CE 00:00 GMT Saturday"));
 }
 
 TEST(CliConvert, JsonHasOneObjectPerRow) {
-  const Result r = Cli("convert '2,455,000.5 AJD' --json");
+  const Result r = RunCli("convert '2,455,000.5 AJD' --json");
   ASSERT_EQ(r.status, 0);
   EXPECT_EQ(r.out.front(), '[');
   EXPECT_TRUE(Has(r.out, "{\"row\": \"AJD\", \"title\": \"Astronomical JD\", \"text\": \"2,455,000.5000 AJD\"}"));
 }
 
 TEST(CliConvert, EntryErrorsAndTheCalendarQuestion) {
-  const Result bad = Cli("convert '2000/01/01 CE'", true);
+  const Result bad = RunCli("convert '2000/01/01 CE'", {.joinErr = true});
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.out, "Date separator must be a dash, '-'.\n");
-  const Result late = Cli("convert '2816788.5 AJD'", true);
+  const Result late = RunCli("convert '2816788.5 AJD'", {.joinErr = true});
   EXPECT_EQ(late.status, 2);
   EXPECT_EQ(late.out, "Date is later than 3000-01-01 CE.\n");
   // Without a terminal or --calendar the question is answered No.
-  const Result no = Cli("convert 2000-01-01", true);
+  const Result no = RunCli("convert 2000-01-01", {.joinErr = true});
   EXPECT_EQ(no.status, 2);
   EXPECT_TRUE(Has(no.out, "Calendar must be specified"));
-  const Result yes = Cli("convert 2000-01-01 --calendar ce");
+  const Result yes = RunCli("convert 2000-01-01 --calendar ce");
   EXPECT_EQ(yes.status, 0);
   EXPECT_TRUE(Has(yes.out, "2000-01-01 CE 12:00 GMT"));
-  EXPECT_EQ(Cli("convert x --country mars").status, 2);
-  EXPECT_EQ(Cli("convert x --plus 1 --minus 1").status, 2);
+  EXPECT_EQ(RunCli("convert x --country mars").status, 2);
+  EXPECT_EQ(RunCli("convert x --plus 1 --minus 1").status, 2);
 }
 
 }  // namespace

@@ -1,41 +1,13 @@
 // The data-window commands of tavro-cli (year-data, list, self-test), run as a
 // user would.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
+
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-  std::vector<std::string> lines;
-};
-
-Result RunCli(const std::string& args) {
-  Result r;
-  const std::string errFile = ::testing::TempDir() + "data_cli_stderr.txt";
-  const std::string command = std::string(TAVRO_CLI) + " " + args + " 2>" + errFile;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  char buf[4096];
-  size_t got;
-  while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, got);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream err(errFile);
-  std::stringstream ss;
-  ss << err.rdbuf();
-  r.err = ss.str();
-  std::istringstream lines(r.out);
-  for (std::string line; std::getline(lines, line);) r.lines.push_back(line);
-  return r;
-}
+using namespace tavro::cli_test;
 
 class DataCli : public ::testing::Test {
  protected:

@@ -1,33 +1,11 @@
 // tavro-cli move and search, run as a program.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "cli_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-// Runs tavro-cli with `args`; stderr is joined to stdout when `withErr`.
-Result Cli(const std::string& args, bool withErr = false) {
-  const std::string cmd =
-      std::string("'") + TAVRO_CLI + "' " + args + (withErr ? " 2>&1" : " 2>/dev/null") + " </dev/null";
-  Result r;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-  const int st = pclose(pipe);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
-
-bool Has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+using namespace tavro::cli_test;
 
 TEST(CliMove, UnitsByCaptionOrIndexAndCount) {
   struct Case {
@@ -42,7 +20,7 @@ TEST(CliMove, UnitsByCaptionOrIndexAndCount) {
       {"move 'CHS solar term' '78-60-24-05 CHS'", "CHS\tChinese Solar\t79-01-01-05 CHS"},
   };
   for (const Case& c : cases) {
-    const Result r = Cli(c.args);
+    const Result r = RunCli(c.args);
     ASSERT_EQ(r.status, 0) << c.args << "\n" << r.out;
     EXPECT_EQ(r.out.rfind("row\ttitle\ttext\n", 0), 0u);
     EXPECT_TRUE(Has(r.out, c.row)) << c.args << "\n" << r.out;
@@ -50,14 +28,14 @@ TEST(CliMove, UnitsByCaptionOrIndexAndCount) {
 }
 
 TEST(CliMove, RefusedStepPrintsOnlyItsMessage) {
-  const Result r = Cli("move 'CE year' '3000-01-01 CE'", true);
+  const Result r = RunCli("move 'CE year' '3000-01-01 CE'", {.joinErr = true});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "Latest admissible date reached.\n");
-  const Result hour = Cli("move hour '3000-01-01 CE'", true);
+  const Result hour = RunCli("move hour '3000-01-01 CE'", {.joinErr = true});
   EXPECT_EQ(hour.status, 2);
   EXPECT_EQ(hour.out, "Latest date exceeded.\n");
   // The refusal comes at the step where it happens: nothing is printed.
-  const Result later = Cli("move day --count 5 '2999-12-29 CE'", true);
+  const Result later = RunCli("move day --count 5 '2999-12-29 CE'", {.joinErr = true});
   EXPECT_EQ(later.status, 2);
   EXPECT_EQ(later.out, "Latest date exceeded.\n");
 }
@@ -65,7 +43,7 @@ TEST(CliMove, RefusedStepPrintsOnlyItsMessage) {
 TEST(CliMove, UserErrors) {
   for (const char* args : {"move", "move fortnight", "move 16", "move day --count 0", "move day --count x",
                            "move day --country mars", "move day 'not a date'"}) {
-    const Result r = Cli(args);
+    const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_TRUE(r.out.empty()) << args;
   }
@@ -85,28 +63,28 @@ TEST(CliSearch, TargetsByCaptionOrIndex) {
       {"search 'intercalary month' '2024-06-01 CE'", "CHL\tChinese Lunar\t79-42-6*-01 CHL 12:00 CCT"},
   };
   for (const Case& c : cases) {
-    const Result r = Cli(c.args);
+    const Result r = RunCli(c.args);
     ASSERT_EQ(r.status, 0) << c.args << "\n" << r.out;
     EXPECT_TRUE(Has(r.out, c.row)) << c.args << "\n" << r.out;
   }
 }
 
 TEST(CliSearch, MultipleWindowTargetsAndFailures) {
-  const Result same = Cli("search 19 '2024-06-01 CE'");
+  const Result same = RunCli("search 19 '2024-06-01 CE'");
   ASSERT_EQ(same.status, 0) << same.out;
   EXPECT_TRUE(Has(same.out, "CHL\tChinese Lunar\t"));
-  const Result multi = Cli("search 'multiple element-animal day' --animal rat --previous '2024-06-01 CE'");
+  const Result multi = RunCli("search 'multiple element-animal day' --animal rat --previous '2024-06-01 CE'");
   ASSERT_EQ(multi.status, 0) << multi.out;
   EXPECT_TRUE(Has(multi.out, "rat day\n")) << multi.out;
 
   for (const char* args : {"search", "search 'blue moon'", "search 15", "search 20", "search 15 --element iron",
                            "search 0 'not a date'"}) {
-    const Result r = Cli(args);
+    const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_TRUE(r.out.empty()) << args;
   }
   // A search that ends with its message: nothing found.
-  const Result past = Cli("search 'full moon' '3000-01-01 CE'", true);
+  const Result past = RunCli("search 'full moon' '3000-01-01 CE'", {.joinErr = true});
   EXPECT_EQ(past.status, 1);
   EXPECT_EQ(past.out, "Latest date exceeded.\n");
 }

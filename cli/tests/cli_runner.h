@@ -1,0 +1,62 @@
+// Runs the tavro-cli binary (path in TAVRO_CLI) as a user would, for the CLI
+// tests. Header-only: every file in this folder goes into one test program.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tavro::cli_test {
+
+struct Result {
+  int status = -1;  // exit status, -1 when the program did not exit normally
+  std::string out, err;
+  std::vector<std::string> lines;               // stdout split into lines
+  std::vector<std::vector<std::string>> rows;   // each line split into cells
+};
+
+struct RunOptions {
+  bool joinErr = false;    // stderr into `out` as well (then `err` stays empty)
+  char separator = '\t';   // between the cells of `rows`
+};
+
+// `args` are shell words, quoted as a shell wants them. Stdin is empty, so
+// that no question waits for an answer.
+inline Result RunCli(const std::string& args, RunOptions options = {}) {
+  Result r;
+  const std::string errFile = ::testing::TempDir() + "tavro_cli_stderr_" + std::to_string(::getpid()) + ".txt";
+  const std::string command = std::string("'") + TAVRO_CLI + "' " + args +
+                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") + " </dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return r;
+  char buf[4096];
+  size_t got;
+  while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, got);
+  const int raw = pclose(pipe);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  if (!options.joinErr) {
+    std::ifstream err(errFile);
+    std::stringstream ss;
+    ss << err.rdbuf();
+    r.err = ss.str();
+  }
+  std::istringstream lines(r.out);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> cells;
+    std::istringstream cellStream(line);
+    for (std::string cell; std::getline(cellStream, cell, options.separator);) cells.push_back(cell);
+    r.lines.push_back(line);
+    r.rows.push_back(cells);
+  }
+  return r;
+}
+
+inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+}  // namespace tavro::cli_test
