@@ -23,6 +23,30 @@ struct PositionCounter {
   }
 };
 
+// Scattered samples over -3000..3000: lunations and years.
+int32_t NextLunation(int32_t n) { return n < 12000 ? n + 1013 : -60000; }
+int32_t NextYear(int32_t year) { return year < 2990 ? year + 97 : -2990; }
+
+// Empties the engine's caches and moves to the next sample, outside the timing.
+template <class Step>
+void ColdStep(benchmark::State& state, Step step) {
+  state.PauseTiming();
+  engine::ClearCaches();
+  step();
+  state.ResumeTiming();
+}
+
+// Lunations 300..363 solved once, then again and again.
+template <class Solve>
+void WarmSyzygies(benchmark::State& state, Solve solve) {
+  int32_t n = 300;
+  for (int32_t k = 300; k < 364; ++k) solve(k);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(solve(n));
+    n = n < 363 ? n + 1 : 300;
+  }
+}
+
 // One evaluation of the elongation (Sun and Moon with rates), at scattered dates.
 void BM_Raw_ElongationEvaluation(benchmark::State& state) {
   double t = 2451550.0;
@@ -43,7 +67,7 @@ void BM_Raw_NewMoonSolveFromMeanLunation(benchmark::State& state) {
   PositionCounter counter;
   for (auto _ : state) {
     benchmark::DoNotOptimize(engine::SolveSyzygyFromMeanLunation(n, 0));
-    n = n < 12000 ? n + 1013 : -60000;
+    n = NextLunation(n);
   }
   counter.Report(state, 1);
 }
@@ -66,10 +90,7 @@ void BM_SyzygyUT_Cold(benchmark::State& state) {
   int32_t n = -60000;
   PositionCounter counter;
   for (auto _ : state) {
-    state.PauseTiming();
-    engine::ClearCaches();
-    n = n < 12000 ? n + 1013 : -60000;
-    state.ResumeTiming();
+    ColdStep(state, [&] { n = NextLunation(n); });
     benchmark::DoNotOptimize(SyzygyUT(n, 0));
   }
   counter.Report(state, 1);
@@ -77,22 +98,12 @@ void BM_SyzygyUT_Cold(benchmark::State& state) {
 BENCHMARK(BM_SyzygyUT_Cold);
 
 void BM_SyzygyUT_Warm(benchmark::State& state) {
-  int32_t n = 300;
-  for (int32_t k = 300; k < 364; ++k) SyzygyUT(k, 0);
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(SyzygyUT(n, 0));
-    n = n < 363 ? n + 1 : 300;
-  }
+  WarmSyzygies(state, [](int32_t n) { return SyzygyUT(n, 0); });
 }
 BENCHMARK(BM_SyzygyUT_Warm);
 
 void BM_Syzygy_TT_Warm(benchmark::State& state) {
-  int32_t n = 300;
-  for (int32_t k = 300; k < 364; ++k) _syzyg(k, 0, nullptr);
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(_syzyg(n, 0, nullptr));
-    n = n < 363 ? n + 1 : 300;
-  }
+  WarmSyzygies(state, [](int32_t n) { return _syzyg(n, 0, nullptr); });
 }
 BENCHMARK(BM_Syzygy_TT_Warm);
 
@@ -100,11 +111,12 @@ void BM_SixTermInterval_Cold(benchmark::State& state) {
   int32_t year = -2990;
   PositionCounter counter;
   for (auto _ : state) {
-    state.PauseTiming();
-    engine::ClearCaches();
-    year = year < 2990 ? year + 97 : -2990;
-    const double t0 = QuarterPointJDE(MarchEquinox, year), t1 = QuarterPointJDE(JuneSolstice, year);
-    state.ResumeTiming();
+    double t0 = 0, t1 = 0;
+    ColdStep(state, [&] {
+      year = NextYear(year);
+      t0 = QuarterPointJDE(MarchEquinox, year);
+      t1 = QuarterPointJDE(JuneSolstice, year);
+    });
     double out[6];
     _solar_terms_true_sun(t0, t1, out);
     benchmark::DoNotOptimize(out[5]);
@@ -144,10 +156,7 @@ void BM_LunarYearEngineWork_Cold(benchmark::State& state) {
   int32_t year = -2990;
   PositionCounter counter;
   for (auto _ : state) {
-    state.PauseTiming();
-    engine::ClearCaches();
-    year = year < 2990 ? year + 97 : -2990;
-    state.ResumeTiming();
+    ColdStep(state, [&] { year = NextYear(year); });
     LunarYearWork(year);
   }
   counter.Report(state, 1);
@@ -164,9 +173,7 @@ BENCHMARK(BM_LunarYearEngineWork_Warm)->Unit(benchmark::kMicrosecond);
 void BM_AllNewMoonsAndTerms_Cold(benchmark::State& state) {
   const double first = GregorianJDN(-3000, 1, 1) - 0.5, last = GregorianJDN(3001, 1, 1) - 0.5;
   for (auto _ : state) {
-    state.PauseTiming();
-    engine::ClearCaches();
-    state.ResumeTiming();
+    ColdStep(state, [] {});
     const int32_t n0 = LunationContaining(first), n1 = LunationContaining(last);
     for (int32_t n = n0; n <= n1; ++n) benchmark::DoNotOptimize(SyzygyUT(n, 0));
     double out[6];
