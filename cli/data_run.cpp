@@ -3,6 +3,8 @@
 
 #include "cli/data_run.h"
 
+#include <iostream>
+
 #include "app/data/main_link.h"
 
 namespace tavro::cli {
@@ -71,6 +73,18 @@ std::string PrintedText(const std::string& windowText, bool crlf) {
   }
   if (out.empty() || out.back() != '\n') out += crlf ? "\r\n" : "\n";
   return out;
+}
+
+int RunDataWindow(const std::string& command, const HeadlessDataOptions& o, bool crlf,
+                  const std::function<void(FrmData&)>& act, const std::function<int(const std::string&)>& status) {
+  HeadlessData run(ProgramFolder());
+  std::string error;
+  if (!run.Start(o, error)) return UsageError(command + ": " + error);
+  FrmData& d = run.data();
+  act(d);
+  std::cout << PrintedText(d.txbText.text, crlf);
+  std::cerr << run.TakeMessages();
+  return status ? status(d.txbText.text) : 0;
 }
 
 }  // namespace tavro::cli

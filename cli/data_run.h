@@ -5,6 +5,7 @@
 
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <sstream>
@@ -50,6 +51,15 @@ class HeadlessData {
 // The window's text with CR LF line ends made LF (or kept with `crlf`), ending
 // in one line end.
 std::string PrintedText(const std::string& windowText, bool crlf);
+
+// What a data command does once its arguments are read: starts the windows
+// with `o` ("<command>: <why>" on stderr and status 2 when refused), lets
+// `act` set the data window and press its button, then prints the window's
+// text and the messages shown. The exit status is what `status` makes of the
+// text, 0 without it.
+int RunDataWindow(const std::string& command, const HeadlessDataOptions& o, bool crlf,
+                  const std::function<void(FrmData&)>& act,
+                  const std::function<int(const std::string&)>& status = {});
 
 }  // namespace tavro::cli
 

@@ -4,7 +4,6 @@
 // Built only when the data window is part of the build.
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
-#include <iostream>
 #include <optional>
 
 #include "cli/command.h"
@@ -40,18 +39,13 @@ int Run(const Args& args) {
   if (!ReadArgs("list", Args(args.begin() + 1, args.end()), spec)) return 2;
   o.entry = entry.value_or("");
 
-  HeadlessData run(ProgramFolder());
-  std::string error;
-  if (!run.Start(o, error)) return UsageError("list: " + error);
-  FrmData& d = run.data();
-  d.chkLeapMonthsOnly.value = leapOnly ? 1 : 0;
-  d.chkOmitInvalidDates.value = omitInvalid ? 1 : 0;
-  d.txbNumYears.text = years;
-  d.intWindow = window;
-  d.cmdList_Click();
-  std::cout << PrintedText(d.txbText.text, crlf);
-  std::cerr << run.TakeMessages();
-  return 0;
+  return RunDataWindow("list", o, crlf, [&](FrmData& d) {
+    d.chkLeapMonthsOnly.value = leapOnly ? 1 : 0;
+    d.chkOmitInvalidDates.value = omitInvalid ? 1 : 0;
+    d.txbNumYears.text = years;
+    d.intWindow = window;
+    d.cmdList_Click();
+  });
 }
 
 const Registration reg{"list", kUsage, Run};

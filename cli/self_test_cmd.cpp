@@ -5,7 +5,6 @@
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <charconv>
-#include <iostream>
 
 #include "cli/command.h"
 #include "cli/data_run.h"
@@ -36,19 +35,16 @@ int Run(const Args& args) {
   if (haveEntry && entry.find_first_not_of(" \t") == std::string::npos)
     return UsageError("self-test: --entry needs a date");
 
-  HeadlessData run(ProgramFolder());
-  std::string error;
-  if (!run.Start(o, error)) return UsageError("self-test: " + error);
-  FrmData& d = run.data();
-  d.useSeed = haveSeed;
-  d.seed = seed;
-  d.txbStart.text = entry;
-  d.DoTest();
-  std::cout << PrintedText(d.txbText.text, crlf);
-  std::cerr << run.TakeMessages();
-  const std::string& text = d.txbText.text;
-  if (text.find("Error code =") != std::string::npos) return 2;
-  return text.find(" but") != std::string::npos ? 1 : 0;
+  const auto test = [&](FrmData& d) {
+    d.useSeed = haveSeed;
+    d.seed = seed;
+    d.txbStart.text = entry;
+    d.DoTest();
+  };
+  return RunDataWindow("self-test", o, crlf, test, [](const std::string& text) {
+    if (text.find("Error code =") != std::string::npos) return 2;
+    return text.find(" but") != std::string::npos ? 1 : 0;
+  });
 }
 
 const Registration reg{"self-test", kUsage, Run};

@@ -3,7 +3,6 @@
 // Built only when the data window is part of the build.
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
-#include <iostream>
 #include <optional>
 
 #include "cli/command.h"
@@ -27,17 +26,12 @@ int Run(const Args& args) {
   if (!ReadArgs("year-data", args, spec)) return 2;
   o.entry = entry.value_or("");
 
-  HeadlessData run(ProgramFolder());
-  std::string error;
-  if (!run.Start(o, error)) return UsageError("year-data: " + error);
-  FrmData& d = run.data();
-  d.chkIncludeMajorSolarTerms.value = major ? 1 : 0;
-  d.chkIncludeMinorSolarTerms.value = minor ? 1 : 0;
-  d.chkDisplaySolarTermNames.value = names ? 1 : 0;
-  d.DisplayYearData();
-  std::cout << PrintedText(d.txbText.text, crlf);
-  std::cerr << run.TakeMessages();
-  return 0;
+  return RunDataWindow("year-data", o, crlf, [&](FrmData& d) {
+    d.chkIncludeMajorSolarTerms.value = major ? 1 : 0;
+    d.chkIncludeMinorSolarTerms.value = minor ? 1 : 0;
+    d.chkDisplaySolarTermNames.value = names ? 1 : 0;
+    d.DisplayYearData();
+  });
 }
 
 const Registration reg{"year-data", kUsage, Run};
