@@ -23,7 +23,8 @@ struct PositionCounter {
   }
 };
 
-// Scattered samples over -3000..3000: lunations and years.
+// Scattered samples over -3000..3000: instants, lunations and years.
+double NextInstant(double t, double step) { return t + step > 2816000.0 ? 626000.0 : t + step; }
 int32_t NextLunation(int32_t n) { return n < 12000 ? n + 1013 : -60000; }
 int32_t NextYear(int32_t year) { return year < 2990 ? year + 97 : -2990; }
 
@@ -54,8 +55,7 @@ void BM_Raw_ElongationEvaluation(benchmark::State& state) {
     engine::Longitude sun, moon;
     engine::SunAndMoonTT(t, sun, moon);
     benchmark::DoNotOptimize(moon.degrees);
-    t += 29.53 * 7 + 0.37;
-    if (t > 2816000.0) t = 626000.0;
+    t = NextInstant(t, 29.53 * 7 + 0.37);
   }
 }
 BENCHMARK(BM_Raw_ElongationEvaluation);
@@ -80,8 +80,7 @@ void BM_Raw_LibrarySolarTermCrossing(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(engine::LibrarySunCrossing(15.0 * (k % 24), t));
     ++k;
-    t += 365.2422 * 13 + 15.2;
-    if (t > 2816000.0) t = 626000.0;
+    t = NextInstant(t, 365.2422 * 13 + 15.2);
   }
 }
 BENCHMARK(BM_Raw_LibrarySolarTermCrossing);
