@@ -41,12 +41,12 @@ int Run(const Args& args) {
   std::string png;
   std::optional<std::string> entry;
   bool arc = false;
-  ArgSpec spec;
-  spec.flags = {{"--arc", &arc}};
-  spec.values = {{"--png", &png}};
-  AddSettingOptions(spec, o);
-  spec.plain = {&entry};
-  if (!ReadArgs("calendar", args, spec)) return 2;
+  ArgSpec argSpec;
+  argSpec.flags = {{"--arc", &arc}};
+  argSpec.values = {{"--png", &png}};
+  AddSettingOptions(argSpec, o);
+  argSpec.plain = {&entry};
+  if (!ReadArgs("calendar", args, argSpec)) return 2;
   if (png.empty()) return UsageError("calendar: --png FILE is required");
 
   std::ostringstream messages;

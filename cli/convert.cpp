@@ -26,13 +26,13 @@ int Run(const Args& args) {
   std::string plus, minus;
   std::optional<std::string> entry;
   bool log = false;  // the entry "Add to log" would write, default preferences
-  ArgSpec spec;
-  AddWindowOptions(spec, o);
-  spec.flags.push_back({"--log", &log});
-  spec.values.push_back({"--plus", &plus});
-  spec.values.push_back({"--minus", &minus});
-  spec.plain = {&entry};
-  if (!ReadArgs("convert", args, spec)) return 2;
+  ArgSpec argSpec;
+  AddWindowOptions(argSpec, o);
+  argSpec.flags.push_back({"--log", &log});
+  argSpec.values.push_back({"--plus", &plus});
+  argSpec.values.push_back({"--minus", &minus});
+  argSpec.plain = {&entry};
+  if (!ReadArgs("convert", args, argSpec)) return 2;
   if (!plus.empty() && !minus.empty()) return UsageError("convert: give --plus or --minus, not both");
   if (o.json && log) return UsageError("convert: give --json or --log, not both");
   const bool compute = entry || !plus.empty() || !minus.empty();

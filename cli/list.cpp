@@ -31,12 +31,12 @@ int Run(const Args& args) {
   std::string years;
   std::optional<std::string> entry;
   bool omitInvalid = false, crlf = false;
-  ArgSpec spec;
-  spec.flags = {{"--jc", &o.julian}, {"--omit-invalid", &omitInvalid}, {"--crlf", &crlf}};
-  spec.values = {{"--years", &years}};
-  AddSettingOptions(spec, o.settings);
-  spec.plain = {&entry};
-  if (!ReadArgs("list", Args(args.begin() + 1, args.end()), spec)) return 2;
+  ArgSpec argSpec;
+  argSpec.flags = {{"--jc", &o.julian}, {"--omit-invalid", &omitInvalid}, {"--crlf", &crlf}};
+  argSpec.values = {{"--years", &years}};
+  AddSettingOptions(argSpec, o.settings);
+  argSpec.plain = {&entry};
+  if (!ReadArgs("list", Args(args.begin() + 1, args.end()), argSpec)) return 2;
   o.entry = entry.value_or("");
 
   return RunDataWindow("list", o, crlf, [&](FrmData& d) {

@@ -21,12 +21,12 @@ int Run(const Args& args) {
   std::optional<std::string> unit, entry;
   std::string count = "1";
   bool back = false;
-  ArgSpec spec;
-  AddWindowOptions(spec, o);
-  spec.flags.push_back({"--back", &back});
-  spec.values.push_back({"--count", &count});
-  spec.plain = {&unit, &entry};
-  if (!ReadArgs("move", args, spec)) return 2;
+  ArgSpec argSpec;
+  AddWindowOptions(argSpec, o);
+  argSpec.flags.push_back({"--back", &back});
+  argSpec.values.push_back({"--count", &count});
+  argSpec.plain = {&unit, &entry};
+  if (!ReadArgs("move", args, argSpec)) return 2;
   if (!unit) return UsageError("move: give a unit, e.g. tavro-cli move \"CHL month\"");
   if (count.empty() || count.size() > 6 || count.find_first_not_of("0123456789") != std::string::npos ||
       std::stoi(count) < 1)

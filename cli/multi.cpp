@@ -46,14 +46,14 @@ int Run(const Args& args) {
   std::optional<std::string> entry;
   std::string within = "100", pairs[3];
   bool previous = false, fromToday = false;
-  ArgSpec spec;
-  spec.flags = {{"--previous", &previous}, {"--from-today", &fromToday}};
-  spec.values = {{"--day", &pairs[kRowDay]}, {"--month", &pairs[kRowMonth]}, {"--year", &pairs[kRowYear]},
+  ArgSpec argSpec;
+  argSpec.flags = {{"--previous", &previous}, {"--from-today", &fromToday}};
+  argSpec.values = {{"--day", &pairs[kRowDay]}, {"--month", &pairs[kRowMonth]}, {"--year", &pairs[kRowYear]},
                  {"--within", &within}};
-  AddTimeOptions(spec, o);
-  AddSettingOptions(spec, o.settings);
-  spec.plain = {&entry};
-  if (!ReadArgs("multi", args, spec)) return 2;
+  AddTimeOptions(argSpec, o);
+  AddSettingOptions(argSpec, o.settings);
+  argSpec.plain = {&entry};
+  if (!ReadArgs("multi", args, argSpec)) return 2;
   // Without an entry the zone is never used, nor checked.
   if (!entry) o.zone.clear();
   int rows[3][2];

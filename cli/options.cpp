@@ -10,18 +10,18 @@
 
 namespace tavro::cli {
 
-bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& spec) {
+bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& argSpec) {
   size_t plainCount = 0;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool matched = false;
-    for (const FlagOption& flag : spec.flags) {
+    for (const FlagOption& flag : argSpec.flags) {
       if (flag.name != a) continue;
       *flag.out = flag.value;
       matched = true;
       break;
     }
-    for (const ValueOption& option : spec.values) {
+    for (const ValueOption& option : argSpec.values) {
       if (matched || option.name != a) continue;
       if (option.given) *option.given = true;
       if (i + 1 >= args.size()) {
@@ -32,7 +32,7 @@ bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& spec)
       matched = true;
     }
     if (matched) continue;
-    if (spec.plain.empty()) {
+    if (argSpec.plain.empty()) {
       UsageError(command + ": unexpected argument '" + a + "'");
       return false;
     }
@@ -40,11 +40,11 @@ bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& spec)
       UsageError(command + ": unknown option '" + a + "'");
       return false;
     }
-    if (plainCount >= spec.plain.size()) {
+    if (plainCount >= argSpec.plain.size()) {
       UsageError(command + ": more than one entry given: '" + a + "'");
       return false;
     }
-    *spec.plain[plainCount++] = a;
+    *argSpec.plain[plainCount++] = a;
   }
   return true;
 }
@@ -80,11 +80,11 @@ bool IsPlainDate(const std::string& text) {
   return fields == 3;
 }
 
-void AddSettingOptions(ArgSpec& spec, SettingOptions& o) {
-  spec.values.push_back({"--country", &o.country});
-  spec.values.push_back({"--longitude", &o.longitude});
-  spec.values.push_back({"--epoch", &o.epoch});
-  spec.values.push_back({"--method", &o.method});
+void AddSettingOptions(ArgSpec& argSpec, SettingOptions& o) {
+  argSpec.values.push_back({"--country", &o.country});
+  argSpec.values.push_back({"--longitude", &o.longitude});
+  argSpec.values.push_back({"--epoch", &o.epoch});
+  argSpec.values.push_back({"--method", &o.method});
 }
 
 std::string ApplySettingOptions(FrmMain& f, const SettingOptions& o) {
@@ -117,16 +117,16 @@ std::string ApplySettingOptions(FrmMain& f, const SettingOptions& o) {
   return {};
 }
 
-void AddTimeOptions(ArgSpec& spec, WindowOptions& o) {
-  spec.values.push_back({"--time", &o.time});
-  spec.values.push_back({"--zone", &o.zone});
+void AddTimeOptions(ArgSpec& argSpec, WindowOptions& o) {
+  argSpec.values.push_back({"--time", &o.time});
+  argSpec.values.push_back({"--zone", &o.zone});
 }
 
-void AddWindowOptions(ArgSpec& spec, WindowOptions& o) {
-  AddTimeOptions(spec, o);
-  AddSettingOptions(spec, o.settings);
-  spec.values.push_back({"--calendar", &o.calendar});
-  spec.flags.push_back({"--json", &o.json});
+void AddWindowOptions(ArgSpec& argSpec, WindowOptions& o) {
+  AddTimeOptions(argSpec, o);
+  AddSettingOptions(argSpec, o.settings);
+  argSpec.values.push_back({"--calendar", &o.calendar});
+  argSpec.flags.push_back({"--json", &o.json});
 }
 
 std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o) {

@@ -44,7 +44,7 @@ struct ArgSpec {
 };
 
 // False after writing the usage error "<command>: ...".
-bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& spec);
+bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& argSpec);
 
 // A whole int32 with an optional sign and nothing around it.
 std::optional<int32_t> ParseInt(const std::string& text);
@@ -61,7 +61,7 @@ bool IsPlainDate(const std::string& text);
 struct SettingOptions {
   std::string country, longitude, epoch, method;
 };
-void AddSettingOptions(ArgSpec& spec, SettingOptions& o);
+void AddSettingOptions(ArgSpec& argSpec, SettingOptions& o);
 
 // Sets the window's lists as the user would; an error text when an option
 // has no such value.
@@ -80,8 +80,8 @@ inline constexpr const char* kWindowOptionsUsage =
     "[--epoch -2696|-2636] [--method true|mean] [--calendar CODE] [--json]";
 
 // Only --time and --zone, or all of the window options.
-void AddTimeOptions(ArgSpec& spec, WindowOptions& o);
-void AddWindowOptions(ArgSpec& spec, WindowOptions& o);
+void AddTimeOptions(ArgSpec& argSpec, WindowOptions& o);
+void AddWindowOptions(ArgSpec& argSpec, WindowOptions& o);
 
 // ApplySettingOptions, then the calendar and the zone.
 std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o);

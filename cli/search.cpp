@@ -29,14 +29,14 @@ int Run(const Args& args) {
   std::optional<std::string> target, entry;
   std::string element, animal;
   bool previous = false;
-  ArgSpec spec;
-  AddWindowOptions(spec, o);
-  spec.flags.push_back({"--previous", &previous});
-  spec.flags.push_back({"--next", &previous, false});
-  spec.values.push_back({"--element", &element});
-  spec.values.push_back({"--animal", &animal});
-  spec.plain = {&target, &entry};
-  if (!ReadArgs("search", args, spec)) return 2;
+  ArgSpec argSpec;
+  AddWindowOptions(argSpec, o);
+  argSpec.flags.push_back({"--previous", &previous});
+  argSpec.flags.push_back({"--next", &previous, false});
+  argSpec.values.push_back({"--element", &element});
+  argSpec.values.push_back({"--animal", &animal});
+  argSpec.plain = {&target, &entry};
+  if (!ReadArgs("search", args, argSpec)) return 2;
   if (!target) return UsageError("search: give a target, e.g. tavro-cli search \"full moon\"");
   int e = kNoElementChoice, an = kNoAnimalChoice;
   if (!element.empty() && (e = ElementIndexOfName(element)) < 0)

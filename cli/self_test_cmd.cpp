@@ -20,11 +20,11 @@ int Run(const Args& args) {
   HeadlessDataOptions o;
   std::string seedText, entry;
   bool haveSeed = false, haveEntry = false, crlf = false;
-  ArgSpec spec;
-  spec.flags = {{"--crlf", &crlf}};
-  spec.values = {{"--seed", &seedText, &haveSeed}, {"--entry", &entry, &haveEntry}};
-  AddSettingOptions(spec, o.settings);
-  if (!ReadArgs("self-test", args, spec)) return 2;
+  ArgSpec argSpec;
+  argSpec.flags = {{"--crlf", &crlf}};
+  argSpec.values = {{"--seed", &seedText, &haveSeed}, {"--entry", &entry, &haveEntry}};
+  AddSettingOptions(argSpec, o.settings);
+  if (!ReadArgs("self-test", args, argSpec)) return 2;
   if (haveSeed && haveEntry) return UsageError("self-test: give --seed or --entry, not both");
   uint64_t seed = 0;
   if (haveSeed) {

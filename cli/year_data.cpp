@@ -19,11 +19,11 @@ int Run(const Args& args) {
   HeadlessDataOptions o;
   std::optional<std::string> entry;
   bool major = false, minor = false, names = false, crlf = false;
-  ArgSpec spec;
-  spec.flags = {{"--major", &major}, {"--minor", &minor}, {"--names", &names}, {"--jc", &o.julian}, {"--crlf", &crlf}};
-  AddSettingOptions(spec, o.settings);
-  spec.plain = {&entry};
-  if (!ReadArgs("year-data", args, spec)) return 2;
+  ArgSpec argSpec;
+  argSpec.flags = {{"--major", &major}, {"--minor", &minor}, {"--names", &names}, {"--jc", &o.julian}, {"--crlf", &crlf}};
+  AddSettingOptions(argSpec, o.settings);
+  argSpec.plain = {&entry};
+  if (!ReadArgs("year-data", args, argSpec)) return 2;
   o.entry = entry.value_or("");
 
   return RunDataWindow("year-data", o, crlf, [&](FrmData& d) {
