@@ -1,4 +1,3 @@
-#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -260,9 +259,9 @@ TEST_F(MainWindowTest, FuzzEntriesAndStateFiles) {
   const char* seeds[] = {"2000-01-01 CE", "79-41-4*-15 CHL", "2,455,000.5 AJD", "4720-13-30 ARC", "79-41-23-05 CHS",
                          "70-?-12-30 CHL", "-2999-01-01 JC", "1e308 CJDC", "4709-1-1 CHL"};
   p.defaultAnswer = ui::Answer::Yes;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  // Fixed counts, not a time budget, so a failure repeats on every machine.
   int runs = 0;
-  while (std::chrono::steady_clock::now() < deadline) {
+  for (int i = 0; i < 20000; ++i) {
     std::string s = seeds[rng() % std::size(seeds)];
     const int edits = rng() % 6;
     for (int k = 0; k < edits; ++k) {
@@ -276,7 +275,7 @@ TEST_F(MainWindowTest, FuzzEntriesAndStateFiles) {
     if (rng() % 20 == 0) s += std::string(rng() % 60, '9');
     f->txbTime.text = rng() % 4 == 0 ? std::to_string(rng() % 30) + ":" + std::to_string(rng() % 70) : "";
     f->cboTimeZone.index = static_cast<int>(rng() % 3) - 1;
-    f->intCalendar = static_cast<int>(rng() % 10);
+    f->intCalendar = static_cast<int>(rng() % 9);
     const auto r = f->ParseDate(s);
     ASSERT_GE(r.error, 0);
     ASSERT_LE(r.error, 15);
@@ -289,8 +288,7 @@ TEST_F(MainWindowTest, FuzzEntriesAndStateFiles) {
 
   f->cmdSaveState_Click();
   const std::string good = ReadFile(StatePath());
-  const auto stateDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  while (std::chrono::steady_clock::now() < stateDeadline) {
+  for (int i = 0; i < 10000; ++i) {
     std::string t = good;
     const int edits = 1 + rng() % 8;
     for (int k = 0; k < edits; ++k) {
