@@ -20,13 +20,12 @@
 
 #include "app/qt/help_window.h"
 #include "app/qt/image_convert.h"
+#include "app/qt/mirror.h"
 #include "app/qt/qt_platform.h"
 
 namespace tavro::qt {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::string Css(ui::Rgb c) {
   return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
@@ -431,16 +430,7 @@ void MainWindow::PushToWidgets() {
     w->setToolTip(Q(v->tooltip));
   }
   for (auto& [v, w] : combos_) {
-    const QSignalBlocker block(w);
-    bool same = w->count() == static_cast<int>(v->items.size());
-    for (int i = 0; same && i < w->count(); ++i) same = w->itemText(i).toStdString() == v->items[i];
-    if (!same) {
-      w->clear();
-      for (const auto& item : v->items) w->addItem(Q(item));
-    }
-    if (w->currentIndex() != v->index) w->setCurrentIndex(v->index);
-    w->setVisible(v->visible);
-    w->setEnabled(v->enabled);
+    MirrorComboBox(*v, w);
     w->setToolTip(Q(v->tooltip));
   }
   for (auto& [v, w] : checks_) {

@@ -9,15 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/qt/mirror.h"
 #include "app/qt/qt_platform.h"
 
 namespace tavro::qt {
-
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent)
     : QDialog(parent), w_(logic), platform_(platform) {
@@ -140,18 +135,7 @@ void MultiSearchWindow::PullFromWidgets() {
 void MultiSearchWindow::PushToWidgets() {
   pushing_ = true;
   setWindowTitle(Q(w_.caption));
-  for (auto& [v, w] : combos_) {
-    const QSignalBlocker block(w);
-    bool same = w->count() == static_cast<int>(v->items.size());
-    for (int i = 0; same && i < w->count(); ++i) same = w->itemText(i).toStdString() == v->items[i];
-    if (!same) {
-      w->clear();
-      for (const auto& item : v->items) w->addItem(Q(item));
-    }
-    if (w->currentIndex() != v->index) w->setCurrentIndex(v->index);
-    w->setEnabled(v->enabled);
-    w->setVisible(v->visible);
-  }
+  for (auto& [v, w] : combos_) MirrorComboBox(*v, w);
   {
     const QSignalBlocker block(chkStartingFromToday_);
     chkStartingFromToday_->setChecked(w_.chkStartingFromToday.value == 1);
