@@ -7,7 +7,9 @@ BENCH_BUILD ?= build-bench
 JOBS        ?= 2
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev libswe-dev swe-basic-data swe-standard-data
+           libbenchmark-dev libswe-dev swe-basic-data swe-standard-data \
+           libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev \
+           python3-icalendar fonts-noto-cjk
 BENCH_PACKAGES = libicu-dev
 
 .PHONY: deps bench-deps configure build test run bench clean
