@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <unordered_map>
 
 #include "core/astro/solar_terms.h"
 #include "core/astro/sun_longitude.h"
@@ -54,13 +56,31 @@ bool TermDay(int32_t year, int index, const Settings& s, int32_t& jdn) {
   return true;
 }
 
-// The civil day on which the Sun reaches `longitude` in CE year `year`.
-bool SunDay(int32_t year, double longitude, const Settings& s, int32_t& jdn) {
+// The UT instant at which the Sun reaches `longitude` in CE year `year`.
+// Each costs a few ephemeris evaluations and lists ask for the same few
+// longitudes of the same years again, so the instants are kept.
+double SunInstant(int32_t year, double longitude) {
+  static std::mutex mutex;
+  static std::unordered_map<int64_t, double> known;
+  const int64_t key = static_cast<int64_t>(std::llround(longitude * 1000.0)) * 100000 + (year + 50000);
+  {
+    std::lock_guard lock(mutex);
+    const auto it = known.find(key);
+    if (it != known.end()) return it->second;
+  }
   // Counted from the March equinox, the longitudes after the December
   // solstice (over 270 degrees) come early in the year.
   const double fromEquinox = longitude > 270.0 ? longitude - 360.0 : longitude;
   const double near = QuarterPointUT(MarchEquinox, year) + fromEquinox * kTropicalYear / 360.0;
   const double ut = SunAtLongitudeUT(longitude, near);
+  std::lock_guard lock(mutex);
+  known.emplace(key, ut);
+  return ut;
+}
+
+// The civil day on which the Sun reaches `longitude` in CE year `year`.
+bool SunDay(int32_t year, double longitude, const Settings& s, int32_t& jdn) {
+  const double ut = SunInstant(year, longitude);
   if (std::isnan(ut)) return false;
   jdn = FloorDay(ToCJDC(ut, s.referenceLongitude));
   return true;
