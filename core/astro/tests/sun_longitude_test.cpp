@@ -32,12 +32,9 @@ TEST(SunAtLongitude, AgreesWithTheSolarTermsAcrossTheRange) {
 }
 
 TEST(SunAtLongitude, ReachesOddLongitudesAndWrapsAround) {
-  const double near = 2460300.5;  // 2023-12-21: the winter doyo of 2024 is weeks later
   for (double degrees : {297.0, -63.0, 657.0}) {
-    const double ut = SunAtLongitudeUT(degrees, near);
-    ASSERT_FALSE(std::isnan(ut));
-    const double reached = _sun_app(ut, nullptr) * kDegreesPerRadian;
-    EXPECT_NEAR(reached, 297.0, 1e-5);
+    const double ut = SunAtLongitudeUT(degrees, 2460300.5);  // from 2023-12-21
+    EXPECT_NEAR(_sun_app(ut, nullptr) * kDegreesPerRadian, 297.0, 1e-5);
     EXPECT_NEAR(ut, 2460327.0, 2.0);  // about 2024-01-17
   }
 }

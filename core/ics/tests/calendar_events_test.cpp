@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <set>
 
 #include "core/astro/phases.h"
 #include "core/time/euro_date.h"
@@ -34,85 +33,59 @@ const IcsEvent* Find(const std::vector<IcsEvent>& events, const std::string& uid
   return nullptr;
 }
 
-TEST(CalendarEvents, KindLists) {
+TEST(CalendarEvents, KindListsAndRefusedYears) {
   std::vector<CalendarEventKind> kinds;
   std::string error;
   ASSERT_TRUE(ParseCalendarEventKinds("terms, festivals,terms", kinds, error));
   EXPECT_EQ(kinds, (std::vector{CalendarEventKind::Terms, CalendarEventKind::Festivals}));
-  EXPECT_FALSE(ParseCalendarEventKinds("festivals,moons", kinds, error));
-  EXPECT_NE(error.find("\"moons\""), std::string::npos);
-  EXPECT_FALSE(ParseCalendarEventKinds("", kinds, error));
-  EXPECT_FALSE(ParseCalendarEventKinds("festivals,", kinds, error));
-  for (CalendarEventKind k : AllCalendarEventKinds())
-    EXPECT_EQ(CalendarEventKindOfName(CalendarEventKindName(k)), k);
-  EXPECT_EQ(DefaultCalendarEventKinds().size(), 4u);
-}
+  for (const char* bad : {"festivals,moons", "", "festivals,"}) EXPECT_FALSE(ParseCalendarEventKinds(bad, kinds, error));
+  for (CalendarEventKind k : AllCalendarEventKinds()) EXPECT_EQ(CalendarEventKindOfName(CalendarEventKindName(k)), k);
 
-TEST(CalendarEvents, RefusesYearsTheFormatCannotHold) {
   const auto all = AllCalendarEventKinds();
-  for (auto [from, to] : {std::pair{0, 5}, {-100, 2000}, {2000, 1999}, {2990, 3001}}) {
-    const auto r = BuildCalendarEvents(Request(Country::China, from, to, all));
-    EXPECT_FALSE(r.ok) << from << " " << to;
-    EXPECT_FALSE(r.error.empty());
-  }
+  for (auto [from, to] : {std::pair{0, 5}, {-100, 2000}, {2000, 1999}, {2990, 3001}})
+    EXPECT_FALSE(BuildCalendarEvents(Request(Country::China, from, to, all)).ok) << from << " " << to;
   EXPECT_NE(BuildCalendarEvents(Request(Country::China, 0, 5, all)).error.find("before 1"), std::string::npos);
-  // The first year the format holds works, and so does the range's end.
+  // The first year the format holds works, and the range's end is kept.
   EXPECT_TRUE(BuildCalendarEvents(Request(Country::Japan, 1, 1, all)).ok);
   const auto last = BuildCalendarEvents(Request(Country::China, 2999, 3000, all));
   ASSERT_TRUE(last.ok);
-  for (const IcsEvent& e : last.calendar.events) {
-    if (e.allDay)
-      EXPECT_LE(e.jdn, GregorianJDN(3000, 1, 1));
-    else
-      EXPECT_LE(e.ajd, MaxAJD);
-  }
+  for (const IcsEvent& e : last.calendar.events)
+    EXPECT_TRUE(e.allDay ? e.jdn <= GregorianJDN(3000, 1, 1) : e.ajd <= MaxAJD) << e.uid;
 }
 
+// The events of 2025 in China: the leap sixth month runs 2025-07-25 ..
+// 2025-08-22, the Beginning of spring came at 14:10 UT on 3 February and the
+// new moon of the new year at 12:35 UT on 29 January.
 TEST(CalendarEvents, EventsOfOneYear) {
   const auto r = BuildCalendarEvents(Request(Country::China, 2025, 2025, AllCalendarEventKinds(), Language::ZhHans));
   ASSERT_TRUE(r.ok);
   const auto& ev = r.calendar.events;
   std::map<std::string, int> byCategory;
-  std::set<std::string> uids;
-  for (const IcsEvent& e : ev) {
-    ++byCategory[e.category];
-    EXPECT_TRUE(uids.insert(e.uid).second) << e.uid;
-  }
+  for (const IcsEvent& e : ev) ++byCategory[e.category];
   EXPECT_EQ(byCategory["Solar term"], 24);
-  EXPECT_EQ(byCategory["Lunar New Year"], 1);
-  EXPECT_EQ(byCategory["Leap month"], 1);
-  EXPECT_GE(byCategory["Moon"], 48);
-  EXPECT_LE(byCategory["Moon"], 52);
+  EXPECT_EQ(byCategory["Lunar New Year"] + byCategory["Leap month"], 2);
+  EXPECT_GE(byCategory["Moon"], 12 * 4);  // 12.4 lunations a year
+  EXPECT_LE(byCategory["Moon"], 13 * 4);
 
   const IcsEvent* midAutumn = Find(ev, "festival-china-mid-autumn-2025-1@tavro");
   ASSERT_NE(midAutumn, nullptr);
-  EXPECT_EQ(midAutumn->summary, "中秋节");
+  EXPECT_EQ(midAutumn->summary + " " + midAutumn->description, "中秋节 Mid-Autumn Festival\n79-42-08-15 CHL\n乙巳年八月十五");
   EXPECT_EQ(midAutumn->jdn, GregorianJDN(2025, 10, 6));
-  EXPECT_NE(midAutumn->description.find("79-42-08-15 CHL"), std::string::npos);
-  EXPECT_NE(midAutumn->description.find("乙巳年八月十五"), std::string::npos);
-
-  // The leap sixth month of 2025 runs 2025-07-25 .. 2025-08-22 (29 days).
   const IcsEvent* leap = Find(ev, "leap-month-china-2025-6@tavro");
   ASSERT_NE(leap, nullptr);
   EXPECT_EQ(leap->summary, "乙巳年闰六月");
+  EXPECT_EQ(leap->endJdn - leap->jdn, 29);
   EXPECT_EQ(leap->jdn, GregorianJDN(2025, 7, 25));
-  EXPECT_EQ(leap->endJdn, GregorianJDN(2025, 8, 23));
-
   const IcsEvent* newYear = Find(ev, "new-year-china-2025@tavro");
   ASSERT_NE(newYear, nullptr);
-  EXPECT_EQ(newYear->jdn, GregorianJDN(2025, 1, 29));
   EXPECT_EQ(newYear->summary, "乙巳年正月初一");
-
-  // The Beginning of spring 2025 came at 2025-02-03 14:10 UT.
   const IcsEvent* lichun = Find(ev, "term-J1-2025@tavro");
   ASSERT_NE(lichun, nullptr);
-  EXPECT_EQ(lichun->summary, "立春 (J1)");
-  EXPECT_EQ(IcsDateTimeUTC(lichun->ajd), "20250203T141000Z");
-  // Phases are the program's own instants.
-  const int32_t n = LunationContaining(GregorianJDN(2025, 1, 29) - 0.5 + 0.6);
+  EXPECT_EQ(lichun->summary + " " + *IcsDateTimeUTC(lichun->ajd), "立春 (J1) 20250203T141000Z");
+  const int32_t n = LunationContaining(GregorianJDN(2025, 1, 29) + 0.1);
   const IcsEvent* newMoon = Find(ev, "new-moon-" + std::to_string(n) + "@tavro");
   ASSERT_NE(newMoon, nullptr);
-  EXPECT_EQ(newMoon->ajd, SyzygyUT(n, 0));
+  EXPECT_EQ(newMoon->ajd, SyzygyUT(n, 0));  // the program's own instant
   EXPECT_EQ(IcsDateTimeUTC(newMoon->ajd), "20250129T123500Z");
 }
 

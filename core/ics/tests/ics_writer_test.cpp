@@ -92,43 +92,34 @@ TEST(IcsWriter, DatesAndInstants) {
 TEST(IcsWriter, WholeCalendar) {
   IcsCalendar cal;
   cal.name = "Tavro: China";
-  IcsEvent day;
-  day.uid = "festival-china-mid-autumn-2024-1@tavro";
-  day.summary = "Mid-Autumn Festival";
-  day.description = "79-41-08-15 CHL\n甲辰年八月十五";
-  day.category = "Festival";
-  day.jdn = GregorianJDN(2024, 9, 17);
-  IcsEvent month = day;
-  month.uid = "leap-month";
+  IcsEvent month;
+  month.uid = "leap-month-china-2025-6@tavro";
+  month.summary = "乙巳年闰六月";
+  month.description = "79-42-6*-01 CHL\nleap, month";
+  month.category = "Leap month";
+  month.jdn = GregorianJDN(2025, 7, 25);
   month.endJdn = month.jdn + 29;
   IcsEvent timed;
   timed.uid = "new-moon-300@tavro";
   timed.summary = "New moon";
   timed.allDay = false;
   timed.ajd = GregorianJDN(2024, 2, 9) - 0.5 + (22 * 60 + 59) / 1440.0;
-  cal.events = {day, month, timed};
-  const auto text = WriteIcs(cal, GregorianJDN(2026, 12, 8) - 0.5 + 0.5);
+  cal.events = {month, timed};
+  const auto text = WriteIcs(cal, GregorianJDN(2026, 12, 8));
   ASSERT_TRUE(text.has_value());
   std::vector<std::string> lines;
   ASSERT_TRUE(PhysicalLines(*text, lines));
   const std::vector<std::string> expected = {
       "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Velmora//Tavro//EN", "CALSCALE:GREGORIAN", "METHOD:PUBLISH",
-      "X-WR-CALNAME:Tavro: China",
-      "BEGIN:VEVENT", "UID:festival-china-mid-autumn-2024-1@tavro", "DTSTAMP:20261208T120000Z",
-      "DTSTART;VALUE=DATE:20240917", "DTEND;VALUE=DATE:20240918", "TRANSP:TRANSPARENT",
-      "SUMMARY:Mid-Autumn Festival", "DESCRIPTION:79-41-08-15 CHL\\n甲辰年八月十五", "CATEGORIES:Festival",
-      "END:VEVENT",
-      "BEGIN:VEVENT", "UID:leap-month", "DTSTAMP:20261208T120000Z",
-      "DTSTART;VALUE=DATE:20240917", "DTEND;VALUE=DATE:20241016", "TRANSP:TRANSPARENT",
-      "SUMMARY:Mid-Autumn Festival", "DESCRIPTION:79-41-08-15 CHL\\n甲辰年八月十五", "CATEGORIES:Festival",
-      "END:VEVENT",
-      "BEGIN:VEVENT", "UID:new-moon-300@tavro", "DTSTAMP:20261208T120000Z", "DTSTART:20240209T225900Z",
-      "TRANSP:TRANSPARENT", "SUMMARY:New moon", "END:VEVENT",
-      "END:VCALENDAR"};
+      "X-WR-CALNAME:Tavro: China", "BEGIN:VEVENT", "UID:leap-month-china-2025-6@tavro",
+      "DTSTAMP:20261208T120000Z", "DTSTART;VALUE=DATE:20250725", "DTEND;VALUE=DATE:20250823",
+      "TRANSP:TRANSPARENT", "SUMMARY:乙巳年闰六月", "DESCRIPTION:79-42-6*-01 CHL\\nleap\\, month",
+      "CATEGORIES:Leap month", "END:VEVENT", "BEGIN:VEVENT", "UID:new-moon-300@tavro",
+      "DTSTAMP:20261208T120000Z", "DTSTART:20240209T225900Z", "TRANSP:TRANSPARENT", "SUMMARY:New moon",
+      "END:VEVENT", "END:VCALENDAR"};
   EXPECT_EQ(lines, expected);
-
-  // A day the format cannot hold makes the whole file fail rather than
-  // write a wrong year.
+  // A day the format cannot hold fails the whole file rather than write a
+  // wrong year.
   cal.events[0].jdn = GregorianJDN(0, 6, 1);
   EXPECT_FALSE(WriteIcs(cal, 2461383.0).has_value());
 }
