@@ -9,7 +9,7 @@ trap 'rm -rf "$scratch"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-if ! cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+if ! cpack --config "$build/CPackConfig.cmake" -B "$scratch/cpack" -D CPACK_OUTPUT_FILE_PREFIX="$scratch/out" >"$scratch/cpack.log" 2>&1; then
   cat "$scratch/cpack.log"
   exit 1
 fi
@@ -18,8 +18,12 @@ debs=("$scratch"/out/tavro_*_"$(dpkg --print-architecture)".deb)
 deb=${debs[0]}
 echo "package: $(basename "$deb")"
 
+# No lintian errors (its warnings are printed for whoever reads the log).
+report=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian reports errors"
+grep -v "root privileges" <<<"$report" || true
+
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in swe-standard-data fonts-noto-cjk libswe libQt6Widgets6 libc6; do
+for needed in swe-standard-data fonts-noto-cjk libswe libqt6widgets6 libc6; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
