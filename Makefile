@@ -1,18 +1,23 @@
 # Thin wrapper around CMake so that a fresh Debian machine needs two commands:
-#   make run    install what is missing, build, start the program
-#   make test   install what is missing, build, run every test
+#   make run      install what is missing, build the two programs, start the window
+#   make test     install what is missing, build, run every test
+#   make package  the Debian package dist/tavro_<version>_<arch>.deb
 BUILD       ?= build
 BUILD_TYPE  ?= Asan
 BENCH_BUILD ?= build-bench
+# The optimised tree of the programs alone, without tests: `make run`, `make package`.
+RELEASE_BUILD ?= build-release
 JOBS        ?= 2
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
            libbenchmark-dev libswe-dev swe-basic-data swe-standard-data \
            libcli11-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev \
-           python3-icalendar fonts-noto-cjk
+           python3-icalendar fonts-noto-cjk fonts-dejavu-core \
+           dpkg-dev file lintian desktop-file-utils appstream bash-completion \
+           qt6-svg-dev
 BENCH_PACKAGES = libicu-dev
 
-.PHONY: deps bench-deps configure build test run bench clean
+.PHONY: deps bench-deps configure build test run release package bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -35,8 +40,18 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-run: build
-	@if [ -x $(BUILD)/bin/tavro ]; then $(BUILD)/bin/tavro; else $(BUILD)/bin/tavro-cli --help; fi
+release: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVRO_TESTS=OFF
+	cmake --build $(RELEASE_BUILD) -j$(JOBS) --target tavro tavro-cli
+
+run: release
+	$(RELEASE_BUILD)/bin/tavro
+
+# Every error lintian finds fails the target; its warnings are printed.
+package: release
+	cd $(RELEASE_BUILD) && cpack
+	@deb=$$(ls -t dist/tavro_*_$$(dpkg --print-architecture).deb | head -1); \
+	  echo "lintian $$deb"; lintian --fail-on error $$deb
 
 bench: bench-deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVRO_BENCH=ON
@@ -44,4 +59,4 @@ bench: bench-deps
 	@for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(RELEASE_BUILD) dist

@@ -1,12 +1,12 @@
 #include "cli/options.h"
 
 #include <charconv>
-#include <filesystem>
 #include <iostream>
 
 #include "app/main/frm_main.h"
 #include "app/main/text_util.h"
 #include "app/ui/headless_platform.h"
+#include "core/time/data_folder.h"
 
 namespace tavro::cli {
 
@@ -58,12 +58,8 @@ std::optional<int32_t> ParseInt(const std::string& text) {
   return value;
 }
 
-std::string ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return ".";
-  return exe.parent_path().string();
-}
+// Beside the executable in a build tree, ../share/tavro when installed.
+std::string ProgramFolder() { return ProgramDataFolder(); }
 
 bool IsPlainDate(const std::string& text) {
   size_t i = 0, fields = 0;

@@ -49,7 +49,7 @@ bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& argSp
 // A whole int32 with an optional sign and nothing around it.
 std::optional<int32_t> ParseInt(const std::string& text);
 
-// The folder of the running executable (where the data files are).
+// The folder of the data files (beside the executable, or ../share/tavro).
 std::string ProgramFolder();
 
 // True for a bare year-month-day ("2024-02-10", "-44-03-15"), which some

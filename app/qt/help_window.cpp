@@ -1,6 +1,9 @@
 #include "app/qt/help_window.h"
 
+#include "app/qt/about_box.h"
+
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -53,6 +56,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   layout->addWidget(text);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+  QPushButton* about = buttons->addButton(QStringLiteral("About TAVRO"), QDialogButtonBox::ActionRole);
+  about->setObjectName("cmdAbout");
+  connect(about, &QPushButton::clicked, this, [this] {
+    if (aboutBox_ == nullptr) aboutBox_ = new AboutBox(this);
+    aboutBox_->show();
+    aboutBox_->raise();
+  });
   layout->addWidget(buttons);
   resize(640, 560);
 }

@@ -1,4 +1,5 @@
-// A short guide to the date entry, opened by F1 and the Help button.
+// A short guide to the date entry, opened by F1 and the Help button, with
+// the About box behind its "About TAVRO" button.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,9 @@ class HelpWindow : public QDialog {
  public:
   explicit HelpWindow(QWidget* parent);
   static QString GuideHtml();
+
+ private:
+  QDialog* aboutBox_ = nullptr;
 };
 
 }  // namespace tavro::qt

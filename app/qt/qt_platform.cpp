@@ -12,6 +12,7 @@
 #include <iostream>
 
 #include "app/qt/image_convert.h"
+#include "core/time/data_folder.h"
 
 namespace tavro::qt {
 
@@ -134,7 +135,8 @@ std::string QtPlatform::AppDataFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
 }
 
-std::string QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+// Beside the executable in a build tree, ../share/tavro when installed.
+std::string QtPlatform::ProgramFolder() { return ProgramDataFolder(); }
 
 void QtPlatform::ShowHelp() {
   if (showHelp) showHelp();

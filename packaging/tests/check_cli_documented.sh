@@ -1,0 +1,52 @@
+#!/bin/bash
+# Every command and option that `tavro-cli --help` names is in the manual page,
+# and the bash completion offers it.
+#   check_cli_documented.sh TAVRO_CLI PACKAGING_FOLDER
+set -o pipefail
+cli=$1
+pkg=$2
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+help=$("$cli" --help) || { echo "FAIL: $cli --help exits with status $?"; exit 1; }
+# The commands: the first word of each indented line below a "commands:" or
+# "subcommands:" heading.
+commands=$(awk 'tolower($0) ~ /^(sub)?commands:/ { inside = 1; next }
+                /^[^ ]/ { inside = 0 }
+                inside && NF { print $1 }' <<<"$help" | sort -u)
+[ -n "$commands" ] || { echo "FAIL: no commands found in --help"; exit 1; }
+
+# The manual page as plain text with its escaped hyphens undone.
+man_text=$(sed 's/\\-/-/g; s/\\f[BIRP]//g' "$pkg/man/tavro-cli.1")
+
+# What the completion offers after the words given.
+source /usr/share/bash-completion/bash_completion
+source "$pkg/bash-completion/tavro-cli"
+complete_after() {
+  COMP_WORDS=(tavro-cli "$@")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  COMP_LINE="${COMP_WORDS[*]}"
+  COMP_POINT=${#COMP_LINE}
+  COMPREPLY=()
+  _tavro_cli
+  printf '%s\n' "${COMPREPLY[@]}"
+}
+
+offered=$(complete_after "")
+for command in $commands; do
+  grep -qx -- "$command" <<<"$offered" || fail "completion does not offer the command $command"
+  grep -q -- "^\.B $command\b" <<<"$man_text" || fail "manual page has no entry for the command $command"
+  # Options from the command's line in the overview and from its own --help.
+  options=$( { grep -E "^ +$command( |$)" <<<"$help"; timeout 20 "$cli" "$command" --help 2>/dev/null; } |
+    grep -oE -- '--[a-z][a-z0-9-]*' | grep -vx -- '--help' | sort -u)
+  first=""
+  [ "$command" = list ] && first=new-years  # its first word is the kind of list
+  offered_options=$(complete_after "$command" $first --)
+  for option in $options; do
+    grep -qx -- "$option" <<<"$offered_options" || fail "completion does not offer $option after $command"
+    grep -q -- "$option\b" <<<"$man_text" || fail "manual page does not mention $option ($command)"
+  done
+done
+
+echo "$(wc -w <<<"$commands") commands checked"
+[ "$failures" -eq 0 ]
