@@ -337,6 +337,11 @@ void MainWindow::BuildLayout() {
   auto* keepLeap = AddCheck(f_.chkKeepLeap, "chkKeepLeap");
   connect(keepLeap, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkKeepLeap_Click(); }); });
   checks->addWidget(keepLeap);
+  checks->addStretch();
+  outer->addLayout(checks);
+  // The pace of a repeated run and its Stop and Pause get a line of their
+  // own, so that the window keeps its width while a run shows them.
+  checks = new QHBoxLayout();
   checks->addWidget(AddLabel(f_.lblRefreshPeriod, "lblRefreshPeriod"));
   auto* period = AddCombo(f_.cboRefreshPeriod, "cboRefreshPeriod");
   connect(period, qOverload<int>(&QComboBox::activated), this, [this] { Run([this] { f_.cboRefreshPeriod_Click(); }); });
