@@ -199,6 +199,10 @@ TEST_P(EndMainWindow, EndsAtOnceAndSavesWhatIsShown) {
       });
       p.Click("cmdMove");
     } else {
+      // The other windows open: they go with the main window.
+      p.Click("cmdAddToLog");
+      p.Click("cmdViewLog");
+      p.Click("cmdDisplayCalendar");
       shownAtQuit = p.logic.dblCurrentAJDate;
       run.mark = run.clock.elapsed();
       if (c.byFrame)
@@ -210,6 +214,7 @@ TEST_P(EndMainWindow, EndsAtOnceAndSavesWhatIsShown) {
   EXPECT_GE(after, 0) << "the event loop did not end after Quit";
   EXPECT_LT(after, 1000);
   EXPECT_FALSE(p.window.isVisible());
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
   if (c.run) EXPECT_GT(shownAtQuit, 2451545.0);  // the run made steps before Quit
   // Nothing steps any more, and the file holds the moment shown at Quit.
   QTest::qWait(700);
