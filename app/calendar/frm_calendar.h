@@ -57,13 +57,19 @@ class FrmCalendar {
   calendar::Month month;  // what DrawMonth last drew
   DayPictures pictures;   // loaded once; an empty picture is a missing file
   CalendarContext context;
+  // When set, every activation reads the main window's moment and options
+  // afresh (the title line and the ARC line follow the main window).
+  std::function<CalendarContext()> readMain;
 
   // The main window's "Show lunar calendar month": day 1 of the current lunar
   // month, building the window on first use, then shown without blocking.
   void Open(const CalendarContext& fromMain);
 
   void Form_Load();
-  void Form_Activate() { DrawMonth(); }
+  void Form_Activate() {
+    if (readMain) context = readMain();
+    DrawMonth();
+  }
   void Form_Resize() {
     if (blnFormLoaded) DrawMonth();
   }

@@ -82,6 +82,8 @@ void FrmData::Append(const std::string& text) { txbText.text += text; }
 void FrmData::ProcessEvents() {
   platform_.Sync();
   platform_.DoEvents();
+  // Quit during a listing: it ends here, so that the program can end.
+  if (platform_.QuitRequested()) blnStop = true;
 }
 
 // ---- check boxes and options ----

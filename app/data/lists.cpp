@@ -285,6 +285,7 @@ void FrmData::ListJCCENewYears(int n) {
     if ((count + 1) % 10 == 0) flush();
     ++year;
     ProcessEvents();
+    if (platform_.QuitRequested()) break;
     if (chars >= kOutputWindowLimit) {
       platform_.MessageBox("Output window is full.", caption, ui::Icon::None, ui::Buttons::Ok);
       break;

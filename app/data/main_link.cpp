@@ -15,7 +15,11 @@ void ConnectToMain(FrmData& data, FrmMain& main) {
   data.inputs = InputsFromMain(main);
   data.readMain = [&main] { return InputsFromMain(main); };
   data.parseDate = [&main](const std::string& text) {
+    // The text lands in the main window's date box as if typed there, and is
+    // shown there before the entry reads it.
     main.txbDate.text = text;
+    main.txbDate_Change();
+    main.platform().Sync();
     const FrmMain::Parsed p = main.ParseDate(text);
     return DataParseResult{p.error, p.ajd};
   };

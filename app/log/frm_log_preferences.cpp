@@ -44,10 +44,16 @@ LogPreferences FrmLogPreferences::Values() const {
 
 void FrmLogPreferences::chkVerbose_Click() { chkIncludeGanzhi.enabled = chkVerbose.value == 1; }
 
+void FrmLogPreferences::Box_Click(int preference) {
+  if (preference == kLogVerbose) chkVerbose_Click();
+  if (onChange) onChange(Values());
+}
+
 void FrmLogPreferences::cmdSetClear_Click(int index) {
   if (index != 0 && index != 1) return;
   for (ui::CheckBox* b : boxes_) b->value = index == 0 ? 1 : 0;
   chkVerbose_Click();
+  if (onChange) onChange(Values());
 }
 
 void FrmLogPreferences::cmdClose_Click() {

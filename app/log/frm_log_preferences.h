@@ -31,12 +31,17 @@ class FrmLogPreferences {
   LogPreferences Values() const;
 
   void chkVerbose_Click();  // "Include Chinese terms" only with expanded entries
+  // A box was clicked (its value already set): the boxes are the preferences
+  // in force from that moment, not only after Close.
+  void Box_Click(int preference);
   void cmdSetClear_Click(int index);
   // Hides the window; with nothing checked, the Chinese Lunar line is kept.
   void cmdClose_Click();
 
   // Run after "Close" with the final values (the main window saves them).
   std::function<void(const LogPreferences&)> onClose;
+  // Run after every change of the boxes with their values.
+  std::function<void(const LogPreferences&)> onChange;
 
  private:
   std::array<ui::CheckBox*, kLogPreferenceCount> boxes_;

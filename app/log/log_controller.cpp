@@ -35,6 +35,10 @@ LogController::LogController(FrmMain& main, FrmLog& log, FrmLogPreferences& pref
     main_.CmdSaveStateEnabled(true);
     main_.SetTheFocus();
   };
+  preferences_.onChange = [this](const LogPreferences& values) {
+    main_.logPreferences = values;
+    main_.CmdSaveStateEnabled(true);
+  };
   if (!main_.logText.empty() && log_.Empty()) log_.Append(main_.logText);
 }
 

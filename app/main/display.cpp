@@ -408,4 +408,16 @@ void FrmMain::chkShowCJDs_Click() {
   SetTheFocus();
 }
 
+void FrmMain::chkAutoLog_Click() {
+  if (!blnInitializing && startupCompleted) CmdSaveStateEnabled(true);
+}
+
+void FrmMain::optPlusMinus_Click(int index) {
+  if (index == 0 || index == 1) {
+    optPlus.value = index == 0;
+    optMinus.value = index == 1;
+  }
+  if (!blnInitializing && startupCompleted) CmdSaveStateEnabled(true);
+}
+
 }  // namespace tavro

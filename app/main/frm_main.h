@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/main/calendar_table.h"
+#include "app/main/move_units.h"
 #include "app/ui/controls.h"
 #include "app/ui/platform.h"
 #include "core/time/settings.h"
@@ -173,6 +174,9 @@ class FrmMain {
   void cboMethod_Click();
   void chkShowARC_Click();
   void chkShowCJDs_Click();
+  // Saved options without a display of their own: Save state follows them.
+  void chkAutoLog_Click();
+  void optPlusMinus_Click(int index);  // 0 plus, 1 minus
 
   // ---- moving (move.cpp) ----
   void cmdMove_Click();
@@ -234,11 +238,12 @@ class FrmMain {
   // Moving.
   void PrepareRepeatedRun();
   void EndMove();
-  bool MakeMoveStep();
+  // An empty message when the step was made.
+  MoveMessage MakeMoveStep();
   void ShowStopPause(bool shown);
   void StartClock();
   void EnableRunControls(bool enabled);
-  std::vector<std::pair<bool*, bool>> runSaved_;  // flags a repeated run changed, as they were
+  bool runControlsDisabled_ = false;  // a repeated run disabled them
 
   ui::Platform& platform_;
   std::shared_ptr<FrmMultipleElAn> ownMultipleWindow_;

@@ -23,23 +23,32 @@ void FrmMain::cmdMove_Click() {
   blnRepeat = chkRepeatedly.value != 0;
   if (blnRepeat) PrepareRepeatedRun();
   blnStepDue = true;
+  // A message that ends a run is shown after the run has ended, so that it
+  // does not stand over Stop and Pause.
+  std::string endText, endTitle;
+  ui::Icon endIcon = ui::Icon::None;
   for (;;) {
     if (blnStepDue) {
-      if (!MakeMoveStep()) {
+      const MoveMessage failure = MakeMoveStep();
+      if (!failure.text.empty()) {
         blnRepeat = false;
+        endText = failure.text;
+        endTitle = failure.title;
+        endIcon = failure.icon;
         break;
       }
       blnStepDue = false;
     }
     if (blnRepeat && (dblCurrentAJDate < MinAJD || dblCurrentAJDate > MaxAJD)) {
       // Kept as a guard: a step that would leave the range is refused first.
-      const bool early = dblCurrentAJDate < MinAJD;
+      endText = dblCurrentAJDate < MinAJD ? "Earliest date exceeded." : "Latest date exceeded.";
+      endTitle = "Out of range";
+      endIcon = ui::Icon::Warning;
       cmdStop_Click();
-      ShowMessage(early ? "Earliest date exceeded." : "Latest date exceeded.", "Out of range", ui::Icon::Warning);
       break;
     }
     platform_.DoEvents();
-    while (blnPause) {
+    while (blnPause && !platform_.QuitRequested()) {
       if (platform_.InputPending()) {
         platform_.DoEvents();
         platform_.DoEvents();
@@ -48,15 +57,18 @@ void FrmMain::cmdMove_Click() {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
       }
     }
+    // Quit (it has saved the state) ends a run at once, running or paused.
+    if (platform_.QuitRequested()) blnRepeat = false;
     if (!blnRepeat) break;
     // Between ticks the loop only polls; a short rest keeps it from taking a
     // whole processor without delaying a step noticeably.
     if (!blnStepDue && !platform_.InputPending()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   EndMove();
+  if (!endText.empty()) ShowMessage(endText, endTitle, endIcon);
 }
 
-bool FrmMain::MakeMoveStep() {
+MoveMessage FrmMain::MakeMoveStep() {
   const int unit = cboMoveStep.index;
   const bool forward = optMoveDirection[0].value;
   // The keep boxes count in a repeated run; they keep the visibility they
@@ -67,18 +79,14 @@ bool FrmMain::MakeMoveStep() {
   keep.leap = blnRepeat && chkKeepLeap.visible && chkKeepLeap.value != 0;
   const MoveStepResult r = StepMoment(unit, forward, dblCurrentAJDate, lblChineseLunarDate[1].caption,
                                       lblChineseSolarDate[1].caption, CurrentSettings(), keep);
-  if (r.failure != MoveFailure::None) {
-    const MoveMessage m = MoveFailureMessage(r.failure, unit, forward);
-    ShowMessage(m.text, m.title, m.icon);
-    return false;
-  }
+  if (r.failure != MoveFailure::None) return MoveFailureMessage(r.failure, unit, forward);
   dblCurrentAJDate = r.ajd;
   if (r.calendar >= 0) {
     intCalendar = r.calendar;
     HighlightCurrentCalendar();
   }
   Recalculate(3);
-  return true;
+  return {};
 }
 
 void FrmMain::ShowStopPause(bool shown) {
@@ -90,34 +98,28 @@ void FrmMain::StartClock() {
   platform_.SetTimer(RefreshMilliseconds(cboRefreshPeriod), true, [this] { Clock_Timer(); });
 }
 
+// Preparing a run disables or hides what could start other work; its end
+// enables and shows them again. Nothing is restored from a copy taken at the
+// start: what changed during the run (the log buttons) counts.
 void FrmMain::EnableRunControls(bool enabled) {
-  if (!enabled) {
-    runSaved_.clear();
-    auto disable = [&](bool& flag) {
-      runSaved_.push_back({&flag, flag});
-      flag = false;
-    };
-    // The move, conversion and search panels.
-    for (ui::ComboBox* c : {&cboMoveStep, &cboTimeZone, &cboElement, &cboAnimal, &cboTarget}) disable(c->enabled);
-    for (ui::OptionButton* o : {&optMoveDirection[0], &optMoveDirection[1], &optPlus, &optMinus, &optNext, &optPrevious})
-      disable(o->enabled);
-    for (ui::CheckBox* c : {&chkRepeatedly, &chkKeep30th, &chkKeepLeap}) disable(c->enabled);
-    for (ui::TextBox* t : {&txbDate, &txbTime, &txbPlusMinus}) disable(t->enabled);
-    for (ui::Button* b : {&cmdMove, &cmdMoveOneDay, &cmdCompute, &cmdClearDate, &cmdSearch, &cmdHelp, &cmdSaveState,
-                          &cmdRestoreState, &cmdReset})
-      disable(b->enabled);
-    for (ui::Button* b : {&cmdAddToLog, &cmdConfigureLog, &cmdViewLog, &cmdClearLog})
-      if (b->visible) disable(b->enabled);
-    // Buttons that open other work are hidden.
-    for (ui::Button* b : {&cmdListJulianCENewYears, &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths,
-                          &cmdTest, &cmdDisplayCalendar, &cmdNow})
-      disable(b->visible);
-    disable(cboEpoch.enabled);
-    return;
-  }
-  for (auto& [flag, was] : runSaved_) *flag = was;
-  runSaved_.clear();
-  cboEpoch.enabled = true;
+  if (enabled && !runControlsDisabled_) return;  // a single move disabled nothing
+  runControlsDisabled_ = !enabled;
+  // The move, conversion and search panels.
+  for (ui::ComboBox* c : {&cboMoveStep, &cboTimeZone, &cboElement, &cboAnimal, &cboTarget}) c->enabled = enabled;
+  for (ui::OptionButton* o : {&optMoveDirection[0], &optMoveDirection[1], &optPlus, &optMinus, &optNext, &optPrevious})
+    o->enabled = enabled;
+  for (ui::CheckBox* c : {&chkRepeatedly, &chkKeep30th, &chkKeepLeap}) c->enabled = enabled;
+  for (ui::TextBox* t : {&txbDate, &txbTime, &txbPlusMinus}) t->enabled = enabled;
+  for (ui::Button* b : {&cmdMove, &cmdMoveOneDay, &cmdCompute, &cmdClearDate, &cmdSearch, &cmdHelp, &cmdReset})
+    b->enabled = enabled;
+  for (ui::Button* b : {&cmdAddToLog, &cmdConfigureLog, &cmdViewLog, &cmdClearLog})
+    if (b->visible || enabled) b->enabled = enabled;
+  // Buttons that open other work are hidden.
+  for (ui::Button* b : {&cmdListJulianCENewYears, &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths,
+                        &cmdTest, &cmdDisplayCalendar, &cmdNow})
+    b->visible = enabled;
+  cboEpoch.enabled = enabled;
+  if (!enabled) cmdSaveState.enabled = cmdRestoreState.enabled = false;
 }
 
 void FrmMain::PrepareRepeatedRun() {

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "app/main/frm_main.h"
 #include "app/main/text_util.h"
 #include "core/chinese/names.h"
@@ -15,6 +17,8 @@
 namespace tavro {
 
 namespace fs = std::filesystem;
+
+constexpr size_t kStateReadLimit = 65536;
 
 namespace {
 
@@ -303,23 +307,24 @@ bool FrmMain::RestoreState(bool atStartup) {
   if (stateFilePath.empty()) return false;
   std::ifstream in(stateFilePath, std::ios::binary);
   if (!in) return false;
-  // A state file is a few hundred bytes; anything huge is not ours.
-  std::string text;
-  char buf[4096];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-    text.append(buf, static_cast<size_t>(in.gcount()));
-    if (text.size() > 65536) return false;
-  }
+  // A state file is a few hundred bytes: only its start is read, so that
+  // junk appended to a good file (or a huge file) costs nothing.
+  std::string text(kStateReadLimit, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
   return RestoreStateFromText(text, atStartup);
 }
 
 bool FrmMain::RestoreStateFromText(const std::string& text, bool atStartup) {
-  StateLines in(text);
+  // A file saved by an editor may start with a UTF-8 byte-order mark.
+  static const std::string kBom = "\xEF\xBB\xBF";
+  StateLines in(text.compare(0, kBom.size(), kBom) == 0 ? text.substr(kBom.size()) : text);
   double d;
   long v;
-  // Lines 1, 2: the moment and the current calendar.
+  // Lines 1, 2: the moment and the current calendar. A moment outside the
+  // range gives the present one, as a missing file would.
   if (!in.Number(d)) return false;
-  if (d >= MinAJD && d <= MaxAJD) dblCurrentAJDate = d;
+  dblCurrentAJDate = d >= MinAJD && d <= MaxAJD ? d : CurrentAJD();
   if (!in.Integer(v)) return false;
   if (InRange(v, 0, 8)) intCalendar = static_cast<int>(v);
   // Lines 3..5: option pairs (non-zero selects the first).
@@ -423,6 +428,15 @@ bool FrmMain::WriteStateFile(std::string& error) const {
   }
   const fs::path path(stateFilePath);
   std::error_code ec;
+  // A write-protected file is the user's choice: it is not replaced behind
+  // their back (the rename below would do so, and so would root's rights).
+  const fs::file_status st = fs::status(path, ec);
+  if (!ec && fs::exists(st) &&
+      ((st.permissions() & fs::perms::owner_write) == fs::perms::none || ::access(path.c_str(), W_OK) != 0)) {
+    error = std::strerror(EACCES);
+    return false;
+  }
+  ec.clear();
   fs::create_directories(path.parent_path(), ec);
   if (ec) {
     error = ec.message();
@@ -488,16 +502,16 @@ void FrmMain::cmdReset_Click() {
   chkShowCJDs.value = 0;
   chkShowCJDs_Click();
   chkAutoLog.value = 0;
-  optNext.value = true;
-  optPrevious.value = false;
-  optPlus.value = true;
-  optMinus.value = false;
-  optMoveDirection[0].value = true;
-  optMoveDirection[1].value = false;
-  chkRepeatedly.value = 0;
   cboMoveStep.index = 6;
   cboRefreshPeriod.index = 1;
   cboTarget.index = 0;
+  // The four reset choices run their click handlers, so that their colours
+  // and the keep boxes follow.
+  optNext_Click();
+  optPlusMinus_Click(0);
+  optMoveDirection_Click(0);
+  chkRepeatedly.value = 0;
+  chkRepeatedly_Click();
   txbDate.text.clear();
   txbDate_Change();
   txbTime.text.clear();
@@ -508,6 +522,7 @@ void FrmMain::cmdQuit_Click() {
   platform_.WriteSetting("cboRefLong", cboRefLong.index >= 0 ? std::to_string(cboRefLong.index) : " ");
   cmdSaveState_Click();
   quitRequested = true;
+  platform_.RequestQuit();
 }
 
 void FrmMain::Form_Unload() { cmdQuit_Click(); }

@@ -212,6 +212,8 @@ void FrmMultipleElAn::Stop() {
 
 bool FrmMultipleElAn::Candidate(int64_t k, int32_t day, const ChlDate& chl) {
   platform_.DoEvents();
+  // Quit while scanning closes the window without a result.
+  if (platform_.QuitRequested()) blnCancel = true;
   if (blnCancel || blnStop) return false;
   if (k % 20 == 0) {
     ProgressLabel().caption = inputs.strSearching + "...    " + ChlDateText(chl, "CHL") + "   " +

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -115,6 +116,15 @@ void CalendarWindow::resizeEvent(QResizeEvent* e) {
   frm_.Form_Resize();
   canvas_->update();
   QWidget::resizeEvent(e);
+}
+
+void CalendarWindow::keyPressEvent(QKeyEvent* e) {
+  // Escape closes the window as its Close does.
+  if (e->key() == Qt::Key_Escape) {
+    close_->click();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void CalendarWindow::closeEvent(QCloseEvent* e) {

@@ -35,6 +35,7 @@ class CalendarWindow : public QWidget {
   void changeEvent(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void Run(void (FrmCalendar::*handler)());

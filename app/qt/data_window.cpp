@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/data/main_link.h"
+#include "app/qt/qt_platform.h"
 
 namespace tavro::qt {
 
@@ -78,8 +79,9 @@ class DataWindow::YieldingPlatform : public ui::Platform {
   void DoEvents() override {
     w_.Sync();
     inner_.DoEvents();
-    w_.Pull();
   }
+  void RequestQuit() override { inner_.RequestQuit(); }
+  bool QuitRequested() const override { return inner_.QuitRequested(); }
   bool LoadPicture(const std::string& path, ui::Image& out) override { return inner_.LoadPicture(path, out); }
   bool ReadSetting(const std::string& name, std::string& value) override { return inner_.ReadSetting(name, value); }
   bool WriteSetting(const std::string& name, const std::string& value) override {
@@ -96,7 +98,10 @@ class DataWindow::YieldingPlatform : public ui::Platform {
     w_.Sync();
     w_.repaint();
   }
-  void Sync() override { w_.Sync(); }
+  void Sync() override {
+    w_.Sync();
+    inner_.Sync();
+  }
 
  private:
   ui::Platform& inner_;
@@ -160,6 +165,22 @@ DataWindow::DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent)
   for (QPushButton* b : {list_, copy_, stop_, close_}) buttons->addWidget(b);
   layout->addLayout(buttons);
 
+  // Each widget writes its value the moment the user changes it.
+  FrmData& d = *data_;
+  connect(optCE_, &QRadioButton::toggled, this, [&d](bool on) { d.optCE.value = on; });
+  connect(optJC_, &QRadioButton::toggled, this, [&d](bool on) { d.optJC.value = on; });
+  const std::pair<QCheckBox*, ui::CheckBox*> checks[] = {
+      {major_, &d.chkIncludeMajorSolarTerms}, {minor_, &d.chkIncludeMinorSolarTerms},
+      {names_, &d.chkDisplaySolarTermNames},  {large_, &d.chkLargeWindow},
+      {leapOnly_, &d.chkLeapMonthsOnly},      {omitInvalid_, &d.chkOmitInvalidDates}};
+  for (auto [w, v] : checks) connect(w, &QCheckBox::toggled, this, [v = v](bool on) { v->value = on ? 1 : 0; });
+  const std::pair<QLineEdit*, ui::TextBox*> lines[] = {
+      {numYears_, &d.txbNumYears}, {start_, &d.txbStart}, {end_, &d.txbEnd}};
+  for (auto [w, v] : lines)
+    connect(w, &QLineEdit::textChanged, this, [v = v](const QString& t) { v->text = t.toStdString(); });
+  connect(text_, &QPlainTextEdit::selectionChanged, this, [this] { TakeSelection(); });
+  connect(text_, &QPlainTextEdit::cursorPositionChanged, this, [this] { TakeSelection(); });
+
   connect(optCE_, &QRadioButton::clicked, this, [this] { Run([this] { data_->optCE_Click(); }); });
   connect(optJC_, &QRadioButton::clicked, this, [this] { Run([this] { data_->optJC_Click(); }); });
   connect(major_, &QCheckBox::clicked, this, [this] { Run([this] { data_->chkIncludeMajorSolarTerms_Click(); }); });
@@ -212,32 +233,19 @@ void DataWindow::Test() {
   activateWindow();
 }
 
-// A handler runs between the two mirroring steps. Handlers of a running
-// listing's yields (Stop, Close) run inside it, so Pull/Sync nest safely.
+// A handler runs, then every window shows its values again (the main
+// window's date box, which the test of a typed moment fills, included).
 void DataWindow::Run(const std::function<void()>& handler) {
-  Pull();
   handler();
-  Sync();
+  platform_->Sync();
 }
 
-void DataWindow::Pull() {
+void DataWindow::TakeSelection() {
   if (pushing_) return;
-  FrmData& d = *data_;
-  d.optCE.value = optCE_->isChecked();
-  d.optJC.value = optJC_->isChecked();
-  d.chkIncludeMajorSolarTerms.value = major_->isChecked() ? 1 : 0;
-  d.chkIncludeMinorSolarTerms.value = minor_->isChecked() ? 1 : 0;
-  d.chkDisplaySolarTermNames.value = names_->isChecked() ? 1 : 0;
-  d.chkLargeWindow.value = large_->isChecked() ? 1 : 0;
-  d.chkLeapMonthsOnly.value = leapOnly_->isChecked() ? 1 : 0;
-  d.chkOmitInvalidDates.value = omitInvalid_->isChecked() ? 1 : 0;
-  d.txbNumYears.text = numYears_->text().toStdString();
-  d.txbStart.text = start_->text().toStdString();
-  d.txbEnd.text = end_->text().toStdString();
   const QTextCursor c = text_->textCursor();
   const QString shown = text_->toPlainText();
-  d.selStart = TextOffset(shown, c.selectionStart());
-  d.selLength = TextOffset(shown, c.selectionEnd()) - d.selStart;
+  data_->selStart = TextOffset(shown, c.selectionStart());
+  data_->selLength = TextOffset(shown, c.selectionEnd()) - data_->selStart;
 }
 
 void DataWindow::SyncText() {
@@ -259,6 +267,7 @@ void DataWindow::SyncText() {
 }
 
 void DataWindow::Sync() {
+  if (pushing_) return;
   pushing_ = true;
   FrmData& d = *data_;
   SyncText();
@@ -288,7 +297,7 @@ void DataWindow::Sync() {
 
   const QSize size = d.large ? QSize(1000, 720) : QSize(760, 480);
   if (d.visible && !isMaximized() && this->size() != size) resize(size);
-  if (d.visible && !isVisible()) show();
+  if (d.visible && !isVisible() && !QtPlatform::Quitting()) show();
   if (!d.visible && isVisible()) {
     closingByButton_ = true;
     hide();
@@ -296,16 +305,20 @@ void DataWindow::Sync() {
   }
   if (d.visible && d.focus == "cmdClose") close_->setFocus();
   pushing_ = false;
+  TakeSelection();
 }
 
 bool DataWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == text_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     const auto* m = static_cast<QMouseEvent*>(event);
-    Pull();
     data_->txbText_MouseUp(m->button() == Qt::LeftButton);
     Sync();
   } else if (event->type() == QEvent::KeyPress) {
     const auto* k = static_cast<QKeyEvent*>(event);
+    if (k->key() == Qt::Key_Escape) {
+      EscapePressed();
+      return true;
+    }
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
       if (watched == numYears_) {
         Run([this] { data_->txbNumYears_Enter(); });
@@ -318,6 +331,21 @@ bool DataWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void DataWindow::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    EscapePressed();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+// Escape closes the window as Close would, but not while something runs
+// (Close would only stop it then).
+void DataWindow::EscapePressed() {
+  if (data_->running) return;
+  Run([this] { data_->cmdClose_Click(); });
 }
 
 void DataWindow::changeEvent(QEvent* e) {

@@ -1,7 +1,7 @@
 // The data window's widgets: the year data, the lists and the self-test. Each
-// widget mirrors one control value of FrmData (widget -> value before a
-// handler, value -> widget after it and at every event-pump yield of a long
-// listing). No calendar logic lives here.
+// widget is bound to one control value of FrmData: a change by the user writes
+// it at once; after every handler and every event-pump yield of a long
+// listing the values are shown again. No calendar logic lives here.
 #pragma once
 
 #include <QWidget>
@@ -41,11 +41,13 @@ class DataWindow : public QWidget {
  protected:
   void changeEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Pull();
   void Run(const std::function<void()>& handler);
+  void TakeSelection();
+  void EscapePressed();
   void SyncText();
   void TakeMainCalendar();
 

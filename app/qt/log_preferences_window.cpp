@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace tavro::qt {
@@ -20,11 +21,13 @@ LogPreferencesWindow::LogPreferencesWindow(FrmLogPreferences& prefs, QWidget* pa
   for (int i = 0; i < kLogPreferenceCount; ++i) {
     boxes_[i] = new QCheckBox(this);
     layout->addWidget(boxes_[i]);
+    // A box is a preference from the moment it is clicked: "Add to log" and
+    // the saved state use what the boxes show, open window or not.
     connect(boxes_[i], &QCheckBox::toggled, this, [this, i](bool on) {
       if (syncing_) return;
       prefs_.Box(i).value = on ? 1 : 0;
-      if (i == kLogVerbose) prefs_.chkVerbose_Click();
-      Sync();
+      prefs_.Box_Click(i);
+      AfterHandler();
     });
   }
   auto* buttons = new QHBoxLayout();
@@ -35,14 +38,28 @@ LogPreferencesWindow::LogPreferencesWindow(FrmLogPreferences& prefs, QWidget* pa
   layout->addLayout(buttons);
   connect(setAll_, &QPushButton::clicked, this, [this] {
     prefs_.cmdSetClear_Click(0);
-    Sync();
+    AfterHandler();
   });
   connect(clearAll_, &QPushButton::clicked, this, [this] {
     prefs_.cmdSetClear_Click(1);
-    Sync();
+    AfterHandler();
   });
   connect(close_, &QPushButton::clicked, this, [this] { close(); });
   Sync();
+}
+
+void LogPreferencesWindow::AfterHandler() {
+  Sync();
+  if (afterHandler) afterHandler();
+}
+
+void LogPreferencesWindow::keyPressEvent(QKeyEvent* e) {
+  // Escape closes the window as its Close does.
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void LogPreferencesWindow::Sync() {
@@ -78,6 +95,7 @@ void LogPreferencesWindow::closeEvent(QCloseEvent* e) {
   prefs_.cmdClose_Click();
   Sync();
   e->accept();
+  if (afterHandler) afterHandler();
 }
 
 }  // namespace tavro::qt

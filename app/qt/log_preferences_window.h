@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "app/log/frm_log_preferences.h"
 
@@ -18,11 +19,16 @@ class LogPreferencesWindow : public QWidget {
   // edge 80 twips inside the main window's right edge.
   void ShowBeside(QWidget* mainWindow);
   void Sync();
+  // Run after the window changed the preferences (every window shows them).
+  std::function<void()> afterHandler;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  void AfterHandler();
+
   FrmLogPreferences& prefs_;
   std::array<QCheckBox*, kLogPreferenceCount> boxes_{};
   QPushButton *setAll_, *clearAll_, *close_;

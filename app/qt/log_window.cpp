@@ -1,7 +1,10 @@
 #include "app/qt/log_window.h"
 
+#include "app/qt/qt_platform.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -83,7 +86,7 @@ void LogWindow::Sync() {
   clear_->setText(QString::fromStdString(log_.cmdClear.caption));
   close_->setText(QString::fromStdString(log_.cmdClose.caption));
   copy_->setEnabled(log_.cmdCopyToClipboard.enabled);
-  if (log_.visible && !isVisible()) show();
+  if (log_.visible && !isVisible() && !QtPlatform::Quitting()) show();
   if (!log_.visible && isVisible()) {
     closingByButton_ = true;
     hide();
@@ -107,9 +110,22 @@ void LogWindow::ShowOver(QWidget* mainWindow) {
 void LogWindow::changeEvent(QEvent* e) {
   if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
     log_.Form_Activate();
+    // No selection, the caret at the end: "Copy to clipboard" copies the
+    // whole log, as its caption says.
+    text_->moveCursor(QTextCursor::End);
+    PullSelection();
     Sync();
   }
   QWidget::changeEvent(e);
+}
+
+void LogWindow::keyPressEvent(QKeyEvent* e) {
+  // Escape closes the window as its Close does (the text stays).
+  if (e->key() == Qt::Key_Escape) {
+    close_->click();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void LogWindow::closeEvent(QCloseEvent* e) {

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/qt/help_window.h"
 #include "app/qt/image_convert.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(FrmMain& logic, QtPlatform& platform) : f_(logic), platfo
   setObjectName("frmMain");
   setWindowTitle(Q(f_.title));
   platform_.parentWindow = this;
-  platform_.sync = [this] { PushToWidgets(); };
+  view_ = platform_.AddView([this] { PushToWidgets(); });
   platform_.showHelp = [this] { ShowHelp(); };
   BuildLayout();
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -62,10 +63,15 @@ void MainWindow::ShowHelp() {
   help_->activateWindow();
 }
 
+MainWindow::~MainWindow() { platform_.RemoveView(view_); }
+
+// Each widget writes its value the moment the user changes it, so what the
+// window shows is what the logic holds; showing a value blocks the signals.
 QLineEdit* MainWindow::AddText(ui::TextBox& v, const char* name) {
   auto* w = new QLineEdit(this);
   w->setObjectName(name);
   texts_.push_back({&v, w});
+  connect(w, &QLineEdit::textChanged, this, [&v](const QString& t) { v.text = t.toStdString(); });
   return w;
 }
 
@@ -74,6 +80,7 @@ QComboBox* MainWindow::AddCombo(ui::ComboBox& v, const char* name) {
   w->setObjectName(name);
   w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   combos_.push_back({&v, w});
+  connect(w, qOverload<int>(&QComboBox::currentIndexChanged), this, [&v](int i) { v.index = i; });
   return w;
 }
 
@@ -81,6 +88,7 @@ QCheckBox* MainWindow::AddCheck(ui::CheckBox& v, const char* name) {
   auto* w = new QCheckBox(Q(v.caption), this);
   w->setObjectName(name);
   checks_.push_back({&v, w});
+  connect(w, &QCheckBox::toggled, this, [&v](bool on) { v.value = on ? 1 : 0; });
   return w;
 }
 
@@ -88,6 +96,7 @@ QRadioButton* MainWindow::AddOption(ui::OptionButton& v, const char* name) {
   auto* w = new QRadioButton(Q(v.caption), this);
   w->setObjectName(name);
   options_.push_back({&v, w});
+  connect(w, &QRadioButton::toggled, this, [&v](bool on) { v.value = on; });
   return w;
 }
 
@@ -117,10 +126,11 @@ QLabel* MainWindow::AddPicture(ui::PictureBox& v, const char* name, int w, int h
   return label;
 }
 
-void MainWindow::AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, DisplayRow kind, const char* name) {
+void MainWindow::AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, std::optional<DisplayRow> kind,
+                        const char* name) {
   const std::string base = name;
-  QLabel* title = AddLabel(pair[0], (base + "_0").c_str(), true);
-  QLabel* text = AddLabel(pair[1], (base + "_1").c_str(), true);
+  QLabel* title = AddLabel(pair[0], (base + "_0").c_str(), kind.has_value());
+  QLabel* text = AddLabel(pair[1], (base + "_1").c_str(), kind.has_value());
   title->setFixedWidth(230);
   title->setProperty("rowTitle", true);
   text->setProperty("rowText", true);
@@ -128,10 +138,11 @@ void MainWindow::AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, Di
   text->setTextInteractionFlags(Qt::NoTextInteraction);
   grid->addWidget(title, row, 0);
   grid->addWidget(text, row, 1);
+  if (!kind) return;
   connect(static_cast<ClickLabel*>(title), &ClickLabel::clicked, this,
-          [this, kind] { Run([this, kind] { f_.CopyDisplayedDate(kind, 0); }); });
+          [this, k = *kind] { Run([this, k] { f_.CopyDisplayedDate(k, 0); }); });
   connect(static_cast<ClickLabel*>(text), &ClickLabel::clicked, this,
-          [this, kind] { Run([this, kind] { f_.CopyDisplayedDate(kind, 1); }); });
+          [this, k = *kind] { Run([this, k] { f_.CopyDisplayedDate(k, 1); }); });
 }
 
 void MainWindow::BuildLayout() {
@@ -151,7 +162,10 @@ void MainWindow::BuildLayout() {
   txbDate_->setPlaceholderText("e.g. 2000-01-01 CE,  79-31-9*-12 CHL,  2,455,000.5 AJD");
   txbDate_->setMinimumWidth(360);
   txbDate_->installEventFilter(this);
-  connect(txbDate_, &QLineEdit::textEdited, this, [this] { Run([this] { f_.txbDate_Change(); }); });
+  connect(txbDate_, &QLineEdit::textEdited, this, [this] {
+    f_.txbDate.text = txbDate_->text().toStdString();
+    Run([this] { f_.txbDate_Change(); });
+  });
   eg->addWidget(lblDate, 0, 0);
   eg->addWidget(txbDate_, 0, 1, 1, 5);
   auto* convert = AddButton(f_.cmdCompute, "cmdCompute", [this] { f_.cmdCompute_Click(); });
@@ -178,6 +192,8 @@ void MainWindow::BuildLayout() {
   auto* group = new QButtonGroup(this);
   auto* plus = AddOption(f_.optPlus, "optPlus");
   auto* minus = AddOption(f_.optMinus, "optMinus");
+  connect(plus, &QRadioButton::clicked, this, [this] { Run([this] { f_.optPlusMinus_Click(0); }); });
+  connect(minus, &QRadioButton::clicked, this, [this] { Run([this] { f_.optPlusMinus_Click(1); }); });
   group->addButton(plus);
   group->addButton(minus);
   pm->addWidget(plus);
@@ -229,8 +245,8 @@ void MainWindow::BuildLayout() {
     w->setProperty("plain", true);
     grid->addWidget(w, r++, 1);
   }
-  // The Moon rows only copy their text.
-  AddRow(grid, r++, f_.lblDeltaT, DisplayRow::PhaseOfMoon, "lblDeltaT");
+  // Delta T copies nothing; the Moon rows only copy their text.
+  AddRow(grid, r++, f_.lblDeltaT, std::nullopt, "lblDeltaT");
   AddRow(grid, r++, f_.lblPhaseOfMoon, DisplayRow::PhaseOfMoon, "lblPhaseOfMoon");
   AddRow(grid, r++, f_.lblAgeOfMoon, DisplayRow::AgeOfMoon, "lblAgeOfMoon");
   grid->setRowStretch(r, 1);
@@ -289,7 +305,9 @@ void MainWindow::BuildLayout() {
   connect(showCjds, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkShowCJDs_Click(); }); });
   checks->addWidget(showArc);
   checks->addWidget(showCjds);
-  checks->addWidget(AddCheck(f_.chkAutoLog, "chkAutoLog"));
+  auto* autoLog = AddCheck(f_.chkAutoLog, "chkAutoLog");
+  connect(autoLog, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkAutoLog_Click(); }); });
+  checks->addWidget(autoLog);
   checks->addStretch();
   outer->addLayout(checks);
   checks = new QHBoxLayout();
@@ -319,6 +337,11 @@ void MainWindow::BuildLayout() {
   auto* keepLeap = AddCheck(f_.chkKeepLeap, "chkKeepLeap");
   connect(keepLeap, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkKeepLeap_Click(); }); });
   checks->addWidget(keepLeap);
+  checks->addStretch();
+  outer->addLayout(checks);
+  // The pace of a repeated run and its Stop and Pause get a line of their
+  // own, so that the window keeps its width while a run shows them.
+  checks = new QHBoxLayout();
   checks->addWidget(AddLabel(f_.lblRefreshPeriod, "lblRefreshPeriod"));
   auto* period = AddCombo(f_.cboRefreshPeriod, "cboRefreshPeriod");
   connect(period, qOverload<int>(&QComboBox::activated), this, [this] { Run([this] { f_.cboRefreshPeriod_Click(); }); });
@@ -363,36 +386,26 @@ void MainWindow::BuildLayout() {
   row->addWidget(AddButton(f_.cmdReset, "cmdReset", [this] { f_.cmdReset_Click(); }));
   row->addWidget(AddButton(f_.cmdQuit, "cmdQuit", [this] { f_.cmdQuit_Click(); }));
   outer->addLayout(row);
-  // The data window's listings get a row of their own.
-  row = new QHBoxLayout();
-  row->addWidget(AddButton(f_.cmdDisplayYearData, "cmdDisplayYearData", nullptr));
-  row->addWidget(AddButton(f_.cmdListLunarNewYears, "cmdListLunarNewYears", nullptr));
-  row->addWidget(AddButton(f_.cmdListLeapMonths, "cmdListLeapMonths", nullptr));
-  row->addWidget(AddButton(f_.cmdListJulianCENewYears, "cmdListJulianCENewYears", nullptr));
-  row->addWidget(AddButton(f_.cmdTest, "cmdTest", nullptr));
-  row->addStretch();
-  outer->addLayout(row);
+  // The data window's listings get two rows of their own, so that the window
+  // fits a 1024 x 768 screen with its frame.
+  auto* lists = new QGridLayout();
+  lists->setHorizontalSpacing(6);
+  lists->addWidget(AddButton(f_.cmdDisplayYearData, "cmdDisplayYearData", nullptr), 0, 0);
+  lists->addWidget(AddButton(f_.cmdListLunarNewYears, "cmdListLunarNewYears", nullptr), 0, 1);
+  lists->addWidget(AddButton(f_.cmdListLeapMonths, "cmdListLeapMonths", nullptr), 1, 0);
+  lists->addWidget(AddButton(f_.cmdListJulianCENewYears, "cmdListJulianCENewYears", nullptr), 1, 1);
+  lists->addWidget(AddButton(f_.cmdTest, "cmdTest", nullptr), 0, 2);
+  lists->setColumnStretch(3, 1);
+  outer->addLayout(lists);
 }
 
 void MainWindow::Run(const std::function<void()>& handler) {
   if (pushing_) return;
-  PullFromWidgets();
   // Only a handler that asks for the focus moves it.
   f_.focus.clear();
   handler();
-  PushToWidgets();
-  if (f_.quitRequested) {
-    f_.quitRequested = false;
-    hide();
-    QApplication::quit();
-  }
-}
-
-void MainWindow::PullFromWidgets() {
-  for (auto& [v, w] : texts_) v->text = w->text().toStdString();
-  for (auto& [v, w] : combos_) v->index = w->currentIndex();
-  for (auto& [v, w] : checks_) v->value = w->isChecked() ? 1 : 0;
-  for (auto& [v, w] : options_) v->value = w->isChecked();
+  // Every window shows what the handler changed (the log, the data window).
+  platform_.Sync();
 }
 
 void MainWindow::PushToWidgets() {
@@ -488,6 +501,7 @@ void MainWindow::PushToWidgets() {
   }
   yearCaption_->setVisible(f_.picStem[0].visible);
   dayCaption_->setVisible(f_.picStem[1].visible);
+  FitToRows();
   if (!f_.focus.empty()) {
     if (auto* w = findChild<QWidget*>(Q(f_.focus)); w && w->isVisible()) {
       w->setFocus();
@@ -497,6 +511,20 @@ void MainWindow::PushToWidgets() {
   }
   pushing_ = false;
   if (afterPush) afterPush();
+}
+
+// Rows shown or hidden change the height the window needs: it grows to show
+// them and shrinks back when they are hidden again (unless maximized).
+void MainWindow::FitToRows() {
+  std::vector<bool> shown;
+  for (const auto& b : labels_) shown.push_back(b.value->visible);
+  if (shown == shownRows_) return;
+  const bool first = shownRows_.empty();
+  shownRows_ = shown;
+  if (first || isMaximized() || isFullScreen()) return;
+  layout()->activate();
+  const QSize hint = sizeHint();
+  resize(std::max(width(), hint.width()), hint.height());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -519,12 +547,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-  PullFromWidgets();
+  // Closing by the frame saves and ends as Quit does.
   f_.Form_Unload();
-  f_.quitRequested = false;
   if (help_) help_->hide();
   e->accept();
-  QApplication::quit();
 }
 
 }  // namespace tavro::qt

@@ -1,12 +1,14 @@
-// The main window's widgets. Each widget mirrors one control value of the
-// window logic: widget -> value before a handler runs, value -> widget after
-// it (and at every event-pump yield). No calendar logic lives here.
+// The main window's widgets. Each widget is bound to one control value of the
+// window logic: a change by the user writes the value at once (and runs its
+// handler); after every handler and event-pump yield the values are shown
+// again. No calendar logic lives here.
 #pragma once
 
 #include <QLabel>
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "app/main/frm_main.h"
@@ -39,10 +41,12 @@ class MainWindow : public QWidget {
   Q_OBJECT
  public:
   MainWindow(FrmMain& logic, QtPlatform& platform);
+  ~MainWindow() override;
 
-  // Runs a handler of the logic between the two mirroring steps.
+  // Runs a handler of the logic, then shows every window's values again.
   void Run(const std::function<void()>& handler);
-  void PullFromWidgets();
+  // Shows the logic's values in the widgets (the widgets write theirs back
+  // the moment the user changes them).
   void PushToWidgets();
   void ShowHelp();
   // Run after every mirroring to the widgets: the other windows follow the logic.
@@ -72,13 +76,17 @@ class MainWindow : public QWidget {
   QPushButton* AddButton(ui::Button& v, const char* name, std::function<void()> handler);
   QLabel* AddLabel(ui::Label& v, const char* name, bool clickable = false);
   QLabel* AddPicture(ui::PictureBox& v, const char* name, int w, int h);
-  void AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, DisplayRow kind, const char* name);
+  // A display row; one without a kind copies nothing when clicked.
+  void AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, std::optional<DisplayRow> kind, const char* name);
   void BuildLayout();
+  void FitToRows();
 
   FrmMain& f_;
   QtPlatform& platform_;
   HelpWindow* help_ = nullptr;
   bool pushing_ = false;
+  int view_ = 0;
+  std::vector<bool> shownRows_;  // visibility of the labels when last fitted
   std::vector<std::pair<ui::TextBox*, QLineEdit*>> texts_;
   std::vector<std::pair<ui::ComboBox*, QComboBox*>> combos_;
   std::vector<std::pair<ui::CheckBox*, QCheckBox*>> checks_;

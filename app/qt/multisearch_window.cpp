@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/qt/mirror.h"
 #include "app/qt/qt_platform.h"
@@ -71,6 +74,14 @@ void MultiSearchWindow::BuildLayout() {
   addButton(w_.cmdClear, "cmdClear", [this] { w_.cmdClear_Click(); });
   addButton(w_.cmdClose, "cmdClose", [this] { w_.cmdClose_Click(); });
   outer->addLayout(buttons);
+  // The widgets write their values the moment the user changes them.
+  for (auto& [v, w] : combos_)
+    connect(w, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, v = v](int i) {
+      if (!pushing_) v->index = i;
+    });
+  connect(chkStartingFromToday_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!pushing_) w_.chkStartingFromToday.value = on ? 1 : 0;
+  });
 
   // Shown only when the main window lends no progress line of its own.
   lblSearching_ = new QLabel(this);
@@ -81,26 +92,33 @@ void MultiSearchWindow::BuildLayout() {
 
 void MultiSearchWindow::PlaceNextToParent() {
   // Beside the main window, level with its upper part, where the element lists
-  // and the conversion panel are.
+  // and the conversion panel are; always wholly inside the screen's available
+  // area (over the main window when there is no room beside it).
   QWidget* main = parentWidget();
   if (!main) return;
+  adjustSize();
   const QRect frame = main->frameGeometry();
-  move(frame.right() + 1, frame.top() + frame.height() / 4);
+  const QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+  QPoint at(frame.right() + 1, frame.top() + frame.height() / 4);
+  if (screen) {
+    const QRect area = screen->availableGeometry();
+    // Not shown yet: its frame is taken to be as wide as the main window's.
+    const QSize size = isVisible() ? frameGeometry().size() : this->size() + (frame.size() - main->size());
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+  }
+  move(at);
 }
 
 void MultiSearchWindow::RunModal() {
   PushToWidgets();
   PlaceNextToParent();
-  // Every yield of a running scan also mirrors this window (the Stop caption,
-  // the progress line).
-  std::function<void()> previous = platform_.sync;
-  platform_.sync = [this, previous] {
-    if (previous) previous();
-    PushToWidgets();
-  };
+  // Every handler and every yield of a running scan shows this window with
+  // the others (the Stop caption, the main window's progress line).
+  const int view = platform_.AddView([this] { PushToWidgets(); });
   exec();
-  platform_.sync = previous;
-  if (previous) previous();
+  platform_.RemoveView(view);
+  platform_.Sync();
 }
 
 void MultiSearchWindow::Run(const std::function<void()>& handler) {
@@ -109,6 +127,7 @@ void MultiSearchWindow::Run(const std::function<void()>& handler) {
   w_.focus.clear();
   handler();
   PushToWidgets();
+  platform_.Sync();
   if (!w_.visible && isVisible()) QDialog::reject();
 }
 

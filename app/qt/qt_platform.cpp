@@ -5,10 +5,13 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QImage>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <clocale>
 #include <iostream>
 
 #include "app/qt/image_convert.h"
@@ -16,7 +19,17 @@
 
 namespace tavro::qt {
 
+namespace {
+bool quitting = false;
+}
+
+bool QtPlatform::Quitting() { return quitting; }
+
 QtPlatform::QtPlatform() {
+  quitting = false;
+  // Qt adopts the user's locale for the C library; the program's texts (Moon
+  // percentages, numbers read back from the rows) must not follow it.
+  std::setlocale(LC_NUMERIC, "C");
   connect(&timer_, &QTimer::timeout, this, [this] {
     if (tick_) tick_();
   });
@@ -24,6 +37,17 @@ QtPlatform::QtPlatform() {
 }
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    // Enter presses the focused push button, in every window.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier &&
+        button->isEnabled() && button->isVisible()) {
+      inputSeen_ = true;
+      button->click();
+      return true;
+    }
+  }
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
@@ -43,10 +67,11 @@ ui::Answer QtPlatform::MessageBox(const std::string& text, const std::string& ti
     for (char c : text)
       if (c != '\r') clean += c;
     std::cerr << title << ": " << clean << "\n";
+    if (onMessage) onMessage(text);
     return buttons == ui::Buttons::Ok ? ui::Answer::Ok
                                       : (buttons == ui::Buttons::YesNo ? ui::Answer::No : ui::Answer::Cancel);
   }
-  if (sync) sync();
+  Sync();
   QMessageBox box(parentWindow);
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(QString::fromStdString(text));
@@ -95,8 +120,10 @@ bool QtPlatform::InputPending() {
 }
 
 void QtPlatform::DoEvents() {
-  if (sync) sync();
+  Sync();
   QCoreApplication::processEvents();
+  // What the handlers run during the yield changed is shown at once.
+  Sync();
 }
 
 bool QtPlatform::LoadPicture(const std::string& path, ui::Image& out) {
@@ -143,12 +170,42 @@ void QtPlatform::ShowHelp() {
 }
 
 void QtPlatform::Refresh() {
-  if (sync) sync();
+  Sync();
   if (parentWindow) parentWindow->repaint();
 }
 
+int QtPlatform::AddView(std::function<void()> show) {
+  views_.push_back({nextView_, std::move(show)});
+  return nextView_++;
+}
+
+void QtPlatform::RemoveView(int id) {
+  for (auto it = views_.begin(); it != views_.end(); ++it)
+    if (it->first == id) {
+      views_.erase(it);
+      return;
+    }
+}
+
 void QtPlatform::Sync() {
-  if (sync) sync();
+  // A view's showing may run code that asks again; once is enough. After
+  // Quit nothing is shown any more (the windows stay hidden).
+  if (syncing_ || quitting) return;
+  syncing_ = true;
+  const auto views = views_;  // a view may add or remove views
+  for (const auto& [id, show] : views) show();
+  syncing_ = false;
+}
+
+void QtPlatform::RequestQuit() {
+  ui::Platform::RequestQuit();
+  quitting = true;
+  timer_.stop();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) w->hide();
+  // Ends every running event loop (a modal dialog's too) once control
+  // returns to it; the loops of the handlers end by QuitRequested.
+  QCoreApplication::exit(0);
 }
 
 }  // namespace tavro::qt

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/ui/platform.h"
 
@@ -17,10 +19,15 @@ class QtPlatform : public QObject, public ui::Platform {
  public:
   QtPlatform();
 
-  // The window that owns message boxes, and what mirrors the values to it.
+  // The window that owns message boxes.
   QWidget* parentWindow = nullptr;
-  std::function<void()> sync;
   std::function<void()> showHelp;
+  // Every window registers how it shows its values; Sync shows them all,
+  // after every handler and at every event-pump yield.
+  int AddView(std::function<void()> show);
+  void RemoveView(int id);
+  // Tests: sees every message shown without a person to answer it.
+  std::function<void(const std::string& text)> onMessage;
   // Without a person to answer (screenshots, tests): messages go to stderr
   // and questions are answered No.
   bool nonInteractive = false;
@@ -42,6 +49,11 @@ class QtPlatform : public QObject, public ui::Platform {
   void ShowHelp() override;
   void Refresh() override;
   void Sync() override;
+  // Saves nothing itself: hides every window and ends the event loop (and the
+  // loops that yield, which check QuitRequested).
+  void RequestQuit() override;
+  // Quit has been asked for: no window may show itself again.
+  static bool Quitting();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +62,9 @@ class QtPlatform : public QObject, public ui::Platform {
   QTimer timer_;
   std::function<void()> tick_;
   bool inputSeen_ = false;
+  std::vector<std::pair<int, std::function<void()>>> views_;
+  int nextView_ = 1;
+  bool syncing_ = false;
 };
 
 }  // namespace tavro::qt

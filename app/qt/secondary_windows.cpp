@@ -48,6 +48,9 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
     BackToMain();
   };
   main_.afterPush = [this] { SyncLog(); };
+  // The other windows show their values with the main window's, after every
+  // handler and every yield.
+  view_ = platform_.AddView([this] { SyncOthers(); });
   // Restore state may bring other log preferences: an open preferences window
   // shows them, so that its Close does not put the old ones back.
   if (auto* restore = main_.findChild<QPushButton*>("cmdRestoreState"))
@@ -64,6 +67,7 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
 
 // The windows refer to the logic held here, so they go first.
 SecondaryWindows::~SecondaryWindows() {
+  platform_.RemoveView(view_);
   main_.afterPush = nullptr;
   main_.removeEventFilter(this);
   if (preferences_) preferences_->removeEventFilter(this);
@@ -98,6 +102,7 @@ LogWindow& SecondaryWindows::Log() {
 LogPreferencesWindow& SecondaryWindows::Preferences() {
   if (!preferences_) {
     preferences_ = new LogPreferencesWindow(links_.preferences, &main_);
+    preferences_->afterHandler = [this] { platform_.Sync(); };
     preferences_->installEventFilter(this);
   }
   return *preferences_;
@@ -126,7 +131,35 @@ void SecondaryWindows::SyncLog() {
   if (log_) log_->Sync();
 }
 
+bool SecondaryWindows::DataRunning() const {
+#ifdef TAVRO_QT_DATA_WINDOW
+  return data_ && data_->logic().running;
+#else
+  return false;
+#endif
+}
+
+void SecondaryWindows::SyncOthers() {
+  SyncLog();
+  if (preferences_ && links_.preferences.visible) preferences_->Sync();
+#ifdef TAVRO_QT_DATA_WINDOW
+  // While a listing or the self-test runs, however it was started, the
+  // main window's data buttons cannot start another one.
+  const bool idle = !DataRunning();
+  bool changed = false;
+  for (ui::Button* b : {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
+                        &f_.cmdListJulianCENewYears, &f_.cmdTest})
+    if (b->enabled != idle) {
+      b->enabled = idle;
+      changed = true;
+    }
+  if (changed) main_.PushToWidgets();
+  if (data_) data_->Sync();
+#endif
+}
+
 void SecondaryWindows::BackToMain() {
+  if (platform_.QuitRequested()) return;
   main_.PushToWidgets();
   main_.raise();
   main_.activateWindow();
@@ -150,7 +183,6 @@ void SecondaryWindows::ConfigureLog() {
 }
 
 void SecondaryWindows::DisplayCalendar() {
-  main_.PullFromWidgets();
   // The main window moves to the top left, the calendar to the right.
   const QScreen* screen = main_.screen() ? main_.screen() : QApplication::primaryScreen();
   if (screen && !main_.isMaximized()) {
@@ -162,15 +194,9 @@ void SecondaryWindows::DisplayCalendar() {
 
 void SecondaryWindows::OpenData(int window) {
 #ifdef TAVRO_QT_DATA_WINDOW
-  // A listing yields to the event loop as it goes: the buttons that would
-  // start another one inside it are disabled until it ends.
-  if (dataRunning_) return;
-  dataRunning_ = true;
-  ui::Button* buttons[] = {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
-                           &f_.cmdListJulianCENewYears, &f_.cmdTest};
-  main_.PullFromWidgets();
-  for (ui::Button* b : buttons) b->enabled = false;
-  main_.PushToWidgets();
+  // A listing yields to the event loop as it goes: a click that arrives
+  // during it neither starts another one nor changes the kind shown.
+  if (DataRunning()) return;
   DataWindow& d = Data();
   if (window == kWindowYearData)
     d.DisplayYearData();
@@ -178,9 +204,7 @@ void SecondaryWindows::OpenData(int window) {
     d.Test();
   else
     d.List(window);
-  for (ui::Button* b : buttons) b->enabled = true;
-  main_.PushToWidgets();
-  dataRunning_ = false;
+  platform_.Sync();
 #else
   (void)window;
 #endif

@@ -57,6 +57,8 @@ class SecondaryWindows : public QObject {
   void Connect(const char* button, void (SecondaryWindows::*handler)());
   void ShowLogIfOpened();
   void SyncLog();
+  void SyncOthers();
+  bool DataRunning() const;
   void BackToMain();
 
   MainWindow& main_;
@@ -67,7 +69,7 @@ class SecondaryWindows : public QObject {
   LogPreferencesWindow* preferences_ = nullptr;
   CalendarWindow* calendar_ = nullptr;
   DataWindow* data_ = nullptr;
-  bool dataRunning_ = false;  // a listing of the data window runs (it yields)
+  int view_ = 0;
 };
 
 }  // namespace tavro::qt

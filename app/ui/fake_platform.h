@@ -42,6 +42,7 @@ class FakePlatform : public Platform {
   std::deque<std::string> saveFileAnswers;
   std::string appDataFolder, programFolder = ".";
   int helpShown = 0;
+  bool quitRequested = false;
 
   Answer MessageBox(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
   void SetClipboardText(const std::string& text) override { clipboardText = text; }
@@ -57,6 +58,8 @@ class FakePlatform : public Platform {
   std::string AppDataFolder() override { return appDataFolder; }
   std::string ProgramFolder() override { return programFolder; }
   void ShowHelp() override { ++helpShown; }
+  void RequestQuit() override { quitRequested = true; }
+  bool QuitRequested() const override { return quitRequested; }
 
   // Test helpers.
   const RecordedMessage* LastMessage() const { return messages.empty() ? nullptr : &messages.back(); }

@@ -59,6 +59,14 @@ class Platform {
   virtual void Refresh() {}
   // Mirror the control values to the screen without processing input.
   virtual void Sync() {}
+
+  // Quit was asked for (it saved the state already). Every loop that yields
+  // checks this after each yield and ends, so the program can end.
+  virtual void RequestQuit() { quitRequested_ = true; }
+  virtual bool QuitRequested() const { return quitRequested_; }
+
+ private:
+  bool quitRequested_ = false;
 };
 
 }  // namespace tavro::ui

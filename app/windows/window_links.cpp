@@ -28,6 +28,7 @@ WindowLinks::WindowLinks(FrmMain& main, PngWriter calendarWriter)
   // A cancelled multiple element-animal search writes no entry.
   logController.multipleSearchCancelled = [this] { return main_.multipleSearchCancelled; };
   logController.multipleSearchDescription = [this] { return main_.multipleSearchDescription; };
+  calendar.readMain = [this] { return CalendarContextOf(main_); };
   calendar.onClose = [this] {
     main_.visible = true;
     main_.SetTheFocus();

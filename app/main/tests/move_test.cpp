@@ -1,3 +1,4 @@
+#include <fstream>
 #include <cmath>
 
 #include "app/main/move_units.h"
@@ -392,6 +393,36 @@ TEST_F(RepeatedMoveTest, RunEndsAtTheEdgeOfTheRange) {
   EXPECT_EQ(p.LastMessage()->icon, ui::Icon::Warning);
   EXPECT_TRUE(f->cmdMove.enabled);
   EXPECT_FALSE(f->fraStopPauseResume.visible);
+}
+
+// Quit during a run, running or paused, saves the moment shown and ends the
+// run at once: no step follows it.
+TEST_F(RepeatedMoveTest, QuitEndsTheRunRunningOrPaused) {
+  for (const bool paused : {false, true}) {
+    f->chkRepeatedly.value = 1;
+    double atQuit = 0;
+    int yieldsAfterQuit = 0;
+    TickOnEveryYield([&](int call) {
+      if (call == 3 && paused) f->cmdPauseResume_Click();
+      if (call == 5) {
+        atQuit = f->dblCurrentAJDate;
+        f->cmdQuit_Click();
+      } else if (call > 5) {
+        ++yieldsAfterQuit;
+      }
+    });
+    p.doEventsCalls = 0;
+    p.quitRequested = false;
+    f->cmdMove_Click();
+    EXPECT_TRUE(p.quitRequested);
+    EXPECT_EQ(yieldsAfterQuit, 0) << "paused " << paused;
+    EXPECT_EQ(f->dblCurrentAJDate, atQuit);
+    EXPECT_FALSE(f->blnRepeat);
+    EXPECT_FALSE(p.timerEnabled);
+    double saved = 0;
+    std::ifstream(StatePath()) >> saved;
+    EXPECT_NEAR(saved, atQuit, 1e-9);
+  }
 }
 
 TEST_F(RepeatedMoveTest, TicksDuringAStepCountOnce) {

@@ -225,7 +225,8 @@ TEST_F(MainWindowTest, ShortAndGarbledStateFilesApplyWhatCameBefore) {
   f->cboMoveStep.index = 2;
   f->chkShowARC.value = 1;
   EXPECT_TRUE(f->RestoreStateFromText(text, true));
-  EXPECT_EQ(f->dblCurrentAJDate, 2400000.0);
+  // An unusable moment gives the present one, never what was there before.
+  EXPECT_NEAR(f->dblCurrentAJDate, CurrentAJD(), 0.01);
   EXPECT_EQ(f->intCalendar, kCalCE);
   EXPECT_EQ(f->cboMoveStep.index, 2);
   EXPECT_EQ(f->cboMethod.index, 0);  // unchanged
@@ -238,6 +239,48 @@ TEST_F(MainWindowTest, ShortAndGarbledStateFilesApplyWhatCameBefore) {
   WriteFile(StatePath(), "");
   EXPECT_FALSE(f->RestoreState(true));
   EXPECT_TRUE(p.messages.empty());
+}
+
+// Files as users leave them: an editor's byte-order mark, junk or blank lines
+// after the 79 lines (also far beyond 64 KiB). Each restores the 79 lines.
+TEST_F(MainWindowTest, HandEditedStateFilesAreRead) {
+  Convert("2000-01-01 CE", "06:30");
+  f->cboMethod.index = 1;
+  f->cmdSaveState_Click();
+  const std::string good = ReadFile(StatePath());
+  const std::string junk = std::string(70000, 'x') + "\r\n";
+  const std::string blanks(70000, '\n');
+  for (const std::string& text : {"\xEF\xBB\xBF" + good, good + "junk\r\nmore junk\r\n", good + junk,
+                                  good + blanks, "\xEF\xBB\xBF" + good + junk}) {
+    WriteFile(StatePath(), text);
+    f->dblCurrentAJDate = 2400000.0;
+    f->cboMethod.index = 0;
+    f->multiplePairs = {5, 12, 5, 12, 5, 12};
+    f->multiplePairs[5] = 3;
+    EXPECT_TRUE(f->RestoreState(true)) << text.size();
+    EXPECT_NEAR(f->dblCurrentAJDate, 2451545.0 - 5.5 / 24, 1e-6);
+    EXPECT_EQ(f->cboMethod.index, 1);
+    EXPECT_EQ(f->multiplePairs[5], 12);  // line 79 was read
+  }
+}
+
+// A write-protected state file is the user's choice: Save state reports it
+// as any other failure and leaves the file as it was.
+TEST_F(MainWindowTest, WriteProtectedStateFileIsNotReplaced) {
+  f->cmdSaveState_Click();
+  const std::string before = ReadFile(StatePath());
+  namespace fs = std::filesystem;
+  fs::permissions(StatePath(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  Convert("2000-01-01 CE");
+  p.Clear();
+  f->cmdSaveState_Click();
+  ASSERT_NE(p.LastMessage(), nullptr);
+  EXPECT_EQ(LastText(), "Error when attempting to save the state: Permission denied");
+  EXPECT_EQ(p.LastMessage()->title, "Save state");
+  EXPECT_EQ(p.LastMessage()->icon, ui::Icon::Warning);
+  EXPECT_TRUE(f->cmdSaveState.enabled);
+  EXPECT_EQ(ReadFile(StatePath()), before);
+  fs::permissions(StatePath(), fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(MainWindowTest, SaveFailureIsReportedAndSaveStaysEnabled) {
