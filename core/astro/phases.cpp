@@ -16,7 +16,20 @@ double DeltaTAt(double jd) {
   const double frac = jd - r;
   if (frac > 0.5 || (frac == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
   if (!(r > std::numeric_limits<int32_t>::min() && r < std::numeric_limits<int32_t>::max())) return 0.0;
-  return DeltaTMinutes(GregorianYearOf(static_cast<int32_t>(r)));
+  // Every phase and term instant passes through here; callers go through
+  // instants in order, so the days of the last year found answer most calls
+  // without a calendar conversion.
+  struct YearDays {
+    int32_t first = 1, end = 0, year = 0;  // days [first, end) of CE year `year`
+  };
+  thread_local YearDays last;
+  const int32_t day = static_cast<int32_t>(r);
+  if (!(day >= last.first && day < last.end)) {
+    const int32_t year = GregorianYearOf(day);
+    last = {GregorianJDN(year, 1, 1), GregorianJDN(year + 1, 1, 1), year};
+    if (!(day >= last.first && day < last.end)) last = {day, day + 1, year};  // beyond the day arithmetic
+  }
+  return DeltaTMinutes(last.year);
 }
 
 double UTOfTT(double jdTT) { return jdTT - DeltaTAt(jdTT) / 1440.0; }
