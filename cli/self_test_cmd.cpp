@@ -5,6 +5,7 @@
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <charconv>
+#include <iostream>
 
 #include "cli/command.h"
 #include "cli/data_run.h"
@@ -35,16 +36,25 @@ int Run(const Args& args) {
   if (haveEntry && entry.find_first_not_of(" \t") == std::string::npos)
     return UsageError("self-test: --entry needs a date");
 
-  const auto test = [&](FrmData& d) {
-    d.useSeed = haveSeed;
-    d.seed = seed;
-    d.txbStart.text = entry;
-    d.DoTest();
-  };
-  return RunDataWindow("self-test", o, crlf, test, [](const std::string& text) {
-    if (text.find("Error code =") != std::string::npos) return 2;
-    return text.find(" but") != std::string::npos ? 1 : 0;
-  });
+  HeadlessData run(ProgramFolder());
+  std::string error;
+  if (!run.Start(o, error)) return UsageError("self-test: " + error);
+  FrmData& d = run.data();
+  d.useSeed = haveSeed;
+  d.seed = seed;
+  d.txbStart.text = entry;
+  d.DoTest();
+  // The window refuses a moment out of range with a message and tests
+  // nothing: a user error like any refused entry.
+  std::string refused = run.TakeMessages();
+  if (!refused.empty()) {
+    while (!refused.empty() && (refused.back() == '\n' || refused.back() == '\r')) refused.pop_back();
+    return UsageError("self-test: " + refused);
+  }
+  const std::string& text = d.txbText.text;
+  std::cout << PrintedText(text, crlf);
+  if (text.find("Error code =") != std::string::npos) return 2;
+  return text.find(" but") != std::string::npos ? 1 : 0;
 }
 
 const Registration reg{"self-test", kUsage, Run};

@@ -39,7 +39,7 @@ int RunTerms(const Args& args) {
   std::sort(terms.begin(), terms.end(), [](const Term& a, const Term& b) { return a.tt < b.tt; });
   std::string text = "index\tcode\ttt\tut\tdate\n";
   for (const Term& t : terms) {
-    const double ut = t.tt - DeltaTAt(t.tt) / 1440.0;
+    const double ut = UTOfTT(t.tt);
     const int32_t year = CivilYearOf(ut);
     if (year < range.from || year > range.to) continue;
     text += std::to_string(t.index) + "\t" + SolarTermCodes[t.index] + "\t" + Fixed6(t.tt) + "\t" + Fixed6(ut) +

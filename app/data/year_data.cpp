@@ -98,8 +98,13 @@ void FrmData::DisplayYearData() {
 
   const auto tables = LunarYearAt(cjdc, L);
   const LunarYearTables& t = *tables;
+  // The listing holds the months of its three sui. When the December solstice
+  // that opens them falls on the day of the second dark moon of the tables,
+  // the first month belongs to the sui before and has no label: skip it.
+  int first = 0;
+  while (first + 1 < t.DarkMoonCount && t.MonthLabels[first].empty()) ++first;
   int k = 0;
-  while (k < kSolarTermCount && t.SolarTermDays[k] < t.DarkMoonDays[0]) ++k;
+  while (k < kSolarTermCount && t.SolarTermDays[k] < t.DarkMoonDays[first]) ++k;
 
   // Each dark moon or term line: padded date, calendar, time, zone, CJDC.
   auto timeLine = [&](int32_t day, double cjd) {
@@ -108,7 +113,7 @@ void FrmData::DisplayYearData() {
   };
 
   std::string text;
-  for (int m = 0; m < t.DarkMoonCount; ++m) {
+  for (int m = first; m < t.DarkMoonCount; ++m) {
     const std::string& label = t.MonthLabels[m];
     if (label == kStopHere) break;
 

@@ -2,6 +2,7 @@
 // copying a displayed date back into the entry, and the entry messages.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app/main/frm_main.h"
 #include "app/main/text_util.h"
@@ -46,6 +47,18 @@ bool ReadDigits(const std::string& s, int32_t& value) {
 std::string FirstFive(const std::string& s) { return s.substr(0, std::min<size_t>(5, s.size())); }
 
 double Frac(double x) { return x - std::floor(x); }
+
+// Which side of the admissible range a Chinese year lies wholly on: -1 before
+// (it ends before -3000-01-01), +1 after (it begins after 3000-01-01), else 0.
+// A date the calendar refuses whose fields are those of a date is a far date,
+// not a badly written one; only its year can say which.
+int SideOfRange(int32_t cycle, int32_t position, bool fieldsInRange, int epoch) {
+  if (!fieldsInRange || position < 1 || position > 60) return 0;
+  const int64_t year = YearOfCyclePosition64(cycle, position, epoch);
+  if (year < -3001) return -1;
+  if (year > 3000) return 1;
+  return 0;
+}
 
 }  // namespace
 
@@ -124,6 +137,9 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
   const std::string datePart = work.substr(0, codeStart);
   const Settings s = CurrentSettings();
   int32_t jdn = 0;
+  // A Chinese date of a year after the range: no day number, but a moment
+  // beyond the range, so that the range check names the fault.
+  bool laterThanRange = false;
   bool isDayCount = false;
   double ajd = 0.0;
   int defaultZone = 0;
@@ -160,8 +176,13 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
       if (!ReadChlDateText(t, c)) return fail(kErrCHL);
     }
     const int16_t rc = ChLDateToJDN(c, s);
-    if (rc == kChlDayBeyondMonth) return fail(kErrCHLDay);
-    if (rc != kChlOk) return fail(kErrCHL);
+    if (rc != kChlOk) {
+      const bool fields = c.month >= 1 && c.month <= 12 && c.day >= 1 && c.day <= 30;
+      const int side = SideOfRange(c.cycle, c.position, fields, s.epoch);
+      if (side < 0) return fail(kErrTooEarly);
+      if (side == 0) return fail(rc == kChlDayBeyondMonth ? kErrCHLDay : kErrCHL);
+      laterThanRange = true;
+    }
     jdn = c.jdn;
     intCalendar = kCalCHL;
     defaultZone = 1;
@@ -171,7 +192,13 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
     ChsDate c;
     c.epoch = static_cast<int16_t>(s.epoch);
     if (!ReadChsDateText(t, c)) return fail(kErrCHS);
-    if (!ChSDateToJDN(c, s) || c.valid != 1) return fail(kErrCHS);
+    if (!ChSDateToJDN(c, s) || c.valid != 1) {
+      const bool fields = c.term >= 1 && c.term <= 24 && c.day >= 1 && c.day <= 16;
+      const int side = SideOfRange(c.cycle, c.position, fields, s.epoch);
+      if (side < 0) return fail(kErrTooEarly);
+      if (side == 0) return fail(kErrCHS);
+      laterThanRange = true;
+    }
     jdn = c.jdn;
     intCalendar = kCalCHS;
     defaultZone = 1;
@@ -195,7 +222,7 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
     return fail(kErrParse);
   }
   if (!isDayCount) {
-    if (jdn < kFirstDay) return fail(kErrTooEarly);
+    if (jdn < kFirstDay && !laterThanRange) return fail(kErrTooEarly);
     if (cboTimeZone.index < 0) cboTimeZone.index = defaultZone;
   }
 
@@ -212,7 +239,9 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
     const int minutes = TimeOfDayMinutes(txbTime.text);
     if (minutes < 0) return fail(kErrTime);
     const double t = jdn + minutes / 1440.0;
-    if (cboTimeZone.Text() == "GMT")
+    if (laterThanRange)
+      ajd = std::numeric_limits<double>::max();  // out of range even after plus/minus days
+    else if (cboTimeZone.Text() == "GMT")
       ajd = t - 0.5;
     else
       ajd = FromCJDC(t, s.referenceLongitude);

@@ -15,8 +15,6 @@ namespace tavro {
 
 namespace {
 
-constexpr double kExactDays = 0.00005;
-
 SearchOutcome Found(double ajd) {
   SearchOutcome r;
   r.found = true;
@@ -74,23 +72,11 @@ bool NamesMatch(int element, int animal, int32_t position) {
 double NoonOnMeridian(int32_t jdn, int longitude) { return FromCJDC(jdn + 0.5, longitude); }
 
 void QuarterPhaseAt(double ajd, int32_t& n, int16_t& q, bool& exact) {
+  // LunationContaining and GetPhase read the same UT phase instants, so the
+  // lunation found always holds the moment; the guard is for no number.
   n = LunationContaining(ajd);
   q = GetPhase(n, ajd, exact);
-  if (q < 0) {
-    // The lunation was found in UT and the phases are read in TT; at the very
-    // edge of a lunation the two can disagree by a rounding.
-    n += q == -1 ? 1 : -1;
-    q = GetPhase(n, ajd, exact);
-    if (q < 0) q = 0;
-  }
-  const int32_t nextN = q < 3 ? n : n + 1;
-  const int16_t nextQ = q < 3 ? static_cast<int16_t>(q + 1) : int16_t{0};
-  const double t = SyzygyUT(nextN, nextQ);
-  if (t >= ajd && t - ajd < kExactDays) {
-    n = nextN;
-    q = nextQ;
-    exact = true;
-  }
+  if (q < 0) q = 0;
 }
 
 double MoonPhaseSearch(int target, bool next, double ajd) {

@@ -54,8 +54,8 @@ struct SearchOutcome {
 };
 
 // The quarter phase q (0..3) of lunation n last reached at or before `ajd`,
-// with `exact` when the moment lies within 0.00005 day of it. A moment a hair
-// before a phase (rounding of the phase time itself) counts as at that phase.
+// with `exact` when the moment lies at most 0.00005 day after it. A moment a
+// hair before a phase is still in the quarter before it.
 void QuarterPhaseAt(double ajd, int32_t& n, int16_t& q, bool& exact);
 
 // 12:00 on the reference meridian of day `jdn`.

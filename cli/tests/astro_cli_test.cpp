@@ -1,4 +1,6 @@
 // The astronomy commands of tavro-cli, run as a user would.
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,27 @@ TEST(AstroCli, TermsOfAYear) {
   const auto* equinox = FindRow(r, 1, "Z2");
   ASSERT_NE(equinox, nullptr);
   EXPECT_NEAR(std::atof((*equinox)[2].c_str()), 2460389.630247, 1.0 / 86400);
+}
+
+// The listing and the solar dates of the converter put a term on one day,
+// also in antiquity: the Beginning of spring of -14 lies just after midnight
+// on the reference meridian, and the converter once put it a day earlier
+// (taking delta T from the year of the December solstice before it).
+TEST(AstroCli, TermDayAgreesWithTheSolarDate) {
+  const Result r = RunCli("terms --from -14 --to -14");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto* spring = FindRow(r, 1, "J1");
+  ASSERT_NE(spring, nullptr);
+  const double cjdc = std::atof((*spring)[3].c_str()) + 0.5 + 120.0 / 360.0;
+  const long day = static_cast<long>(std::floor(cjdc));
+  EXPECT_EQ(day, 1715981) << (*spring)[4];
+  for (long d : {day - 1, day}) {
+    const Result c = RunCli("convert '" + std::to_string(d) + ".5 CJDC'");
+    ASSERT_EQ(c.status, 0) << c.err;
+    const auto* chs = FindRow(c, 0, "CHS");
+    ASSERT_NE(chs, nullptr) << c.out;
+    EXPECT_EQ(Has((*chs)[2], "-04-01 CHS"), d == day) << d << ": " << (*chs)[2];
+  }
 }
 
 TEST(AstroCli, RangeEnds) {

@@ -88,6 +88,7 @@ TEST_F(DataCli, UserErrors) {
       {"year-data 3001-01-01", "Date is later than 3000-01-01 CE."},
       {"self-test --seed 1 --entry x", "not both"},
       {"self-test --seed -4", "--seed must be"},
+      {"self-test --entry '3001-01-01 CE'", "self-test: Date is later than 3000-01-01 CE."},
   };
   for (const Case& c : cases) {
     const Result r = RunCli(c.args);

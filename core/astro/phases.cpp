@@ -16,13 +16,25 @@ double DeltaTAt(double jd) {
   const double frac = jd - r;
   if (frac > 0.5 || (frac == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
   if (!(r > std::numeric_limits<int32_t>::min() && r < std::numeric_limits<int32_t>::max())) return 0.0;
-  return DeltaTMinutes(GregorianYearOf(static_cast<int32_t>(r)));
+  // Every phase and term instant passes through here; callers go through
+  // instants in order, so the days of the last year found answer most calls
+  // without a calendar conversion.
+  struct YearDays {
+    int32_t first = 1, end = 0, year = 0;  // days [first, end) of CE year `year`
+  };
+  thread_local YearDays last;
+  const int32_t day = static_cast<int32_t>(r);
+  if (!(day >= last.first && day < last.end)) {
+    const int32_t year = GregorianYearOf(day);
+    last = {GregorianJDN(year, 1, 1), GregorianJDN(year + 1, 1, 1), year};
+    if (!(day >= last.first && day < last.end)) last = {day, day + 1, year};  // beyond the day arithmetic
+  }
+  return DeltaTMinutes(last.year);
 }
 
-double SyzygyUT(int32_t n, int16_t q) {
-  const double s = _syzyg(n, q, nullptr);
-  return s - DeltaTAt(s) / 1440.0;
-}
+double UTOfTT(double jdTT) { return jdTT - DeltaTAt(jdTT) / 1440.0; }
+
+double SyzygyUT(int32_t n, int16_t q) { return UTOfTT(_syzyg(n, q, nullptr)); }
 
 double DarkMoonZero() {
   static const double value = SyzygyUT(0, 0);
@@ -59,7 +71,22 @@ int16_t PhaseInLunationTT(int32_t n, double jdTT, bool& exact) {
 }
 
 int16_t GetPhase(int32_t n, double ajd, bool& exact) {
-  return PhaseInLunationTT(n, ajd + DeltaTAt(ajd) / 1440.0, exact);
+  // Moving the moment to TT with the delta T of its own year would disagree
+  // with SyzygyUT wherever the moment and the phase lie in different years
+  // (in antiquity delta T is hours and changes by tens of seconds a year):
+  // a phase instant would then not be at its own phase, and a moment of
+  // lunation n could lie outside it. The phases are read in UT instead, by
+  // the same rule that LunationContaining uses.
+  exact = false;
+  if (SyzygyUT(n + 1, 0) <= ajd) return -1;
+  for (int16_t q = 3; q >= 0; --q) {
+    const double t = SyzygyUT(n, q);
+    if (t <= ajd) {
+      exact = ajd - t < 0.00005;
+      return q;
+    }
+  }
+  return -2;
 }
 
 double MoonPosition(double ajd, double& spare) {

@@ -30,19 +30,20 @@ void BuildTrueSunTerms(LunarYearTables& t) {
   }
   cp[13] = MarchEquinoxCJDC(b + 2, L);
 
-  // Each quarter is moved between UT and TT with the delta T of the year of
-  // the quarter point that opens it, as that point itself was computed. A
-  // single delta T for the whole table (say that of b) would give the same
-  // solar term a different time in the tables of neighbouring years; with
-  // delta T changing by tens of seconds a year in antiquity, a term near
-  // midnight would then fall on different days depending on the table read,
-  // and a solar date shown for one day would convert back to another.
+  // The engine finds each quarter's terms from the quarter point back in TT
+  // (it only needs a point near the start). Every term it gives goes to UT by
+  // the delta T of its own instant (UTOfTT), not of the table's or the
+  // quarter's year: the same term then has one time in the tables of every
+  // year and in any listing, also for the terms of January, whose year is not
+  // that of the December solstice before them.
   for (int m = 0; m <= 12; ++m) {
     const int32_t year = b - 2 + (m + 3) / 4;
-    const double q = DeltaTMinutes(year) / 1440.0;
+    const int32_t nextYear = b - 2 + (m + 4) / 4;
+    const double t0 = FromCJDC(cp[m], L) + DeltaTMinutes(year) / 1440.0;
+    const double t1 = FromCJDC(cp[m + 1], L) + DeltaTMinutes(nextYear) / 1440.0;
     double out[6];
-    _solar_terms_true_sun(FromCJDC(cp[m], L) + q, FromCJDC(cp[m + 1], L) + q, out);
-    for (int j = 0; j < 6; ++j) t.SolarTermCJD[6 * m + j] = ToCJDC(out[j] - q, L);
+    _solar_terms_true_sun(t0, t1, out);
+    for (int j = 0; j < 6; ++j) t.SolarTermCJD[6 * m + j] = ToCJDC(UTOfTT(out[j]), L);
   }
   t.SolarTermCJD[78] = cp[13];
 }

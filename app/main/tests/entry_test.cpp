@@ -212,6 +212,37 @@ TEST_F(MainWindowTest, EveryEntryMessage) {
             "and specify element-animal using the drop-down boxes.");
 }
 
+// A Chinese date written correctly for a year beyond the range is a date out
+// of range, not a badly written one; a far date written badly still is.
+TEST_F(MainWindowTest, FarChineseDatesGetTheRangeMessages) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"200-01-01-01 CHL", "Date is later than 3000-01-01 CE."},
+      {"200-01-12*-30 CHL", "Date is later than 3000-01-01 CE."},
+      {"9999-01-01 CHL", "Date is later than 3000-01-01 CE."},  // Overseas Chinese year
+      {"200-01-24-16 CHS", "Date is later than 3000-01-01 CE."},
+      {"-5-01-01-01 CHL", "Date too early."},
+      {"-5-01-01-01 CHS", "Date too early."},
+      {"200-01-13-01 CHL", EntryErrorMessage(kErrCHL, true)},
+      {"200-01-01-31 CHL", EntryErrorMessage(kErrCHL, true)},
+      {"200-01-25-01 CHS", EntryErrorMessage(kErrCHS, true)},
+  };
+  for (const auto& [entry, message] : cases) {
+    const double before = f->dblCurrentAJDate;
+    p.Clear();
+    Convert(entry);
+    EXPECT_EQ(LastText(), message) << entry;
+    EXPECT_EQ(f->dblCurrentAJDate, before) << entry;
+    // Days added or taken do not bring it into the range.
+    p.Clear();
+    f->txbPlusMinus.text = "5000000";
+    f->optMinus.value = 1;
+    Convert(entry);
+    EXPECT_EQ(LastText(), message) << entry << " less 5000000 days";
+    f->txbPlusMinus.text.clear();
+    f->optMinus.value = 0;
+  }
+}
+
 TEST_F(MainWindowTest, RangeCheck) {
   EXPECT_FALSE(f->CheckRange(625333.0));
   EXPECT_FALSE(f->CheckRange(2816788.0));

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdio>
 
 #include "app/main/search_targets.h"
 #include "app/main/tests/main_test_support.h"
@@ -9,6 +10,7 @@
 #include "core/chinese/date_readers.h"
 #include "core/chinese/lunar_year_cache.h"
 #include "core/chinese/names.h"
+#include "core/time/euro_date.h"
 #include "core/time/scales.h"
 
 namespace tavro::testing {
@@ -76,14 +78,87 @@ TEST_F(SearchTest, MoonPhasesAroundExactMoments) {
       {SyzygyUT(kN, 0), kTargetDarkMoon, true, SyzygyUT(kN + 1, 0)},
       {SyzygyUT(kN, 0), kTargetDarkMoon, false, SyzygyUT(kN - 1, 0)},
       {full, kTargetDarkMoon, false, SyzygyUT(kN, 0)},
-      // A hair before the phase counts as at it: the search never returns the
-      // current moment.
-      {full - 1e-7, kTargetFullMoon, true, SyzygyUT(kN + 1, 2)},
+      // A hair before a phase is before it: "next" gives that very phase.
+      {full - 1e-7, kTargetFullMoon, true, full},
+      {full - 1e-7, kTargetFullMoon, false, SyzygyUT(kN - 1, 2)},
+      {full + 0.00004, kTargetFullMoon, false, SyzygyUT(kN - 1, 2)},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(SearchFrom(c.from, c.target, c.next), c.expected, 1e-9)
         << "target " << c.target << " next " << c.next << " from " << c.from - full;
     EXPECT_EQ(logKinds, std::vector<int>{4});
+  }
+}
+
+// In antiquity delta T is hours and changes by tens of seconds a year, so a
+// full moon near New Year is where the UT of a phase and the reading of a
+// moment against it once disagreed (the search stayed on its own moment).
+TEST_F(SearchTest, PreviousFullMoonFromAFullMoonNearNewYearInAntiquity) {
+  SearchFrom(1009202.024942, kTargetFullMoon, false);
+  EXPECT_EQ(f->lblCommonEraDate[1].caption.substr(0, 24), "-1950-12-01 CE 19:03 GMT");
+}
+
+// A time typed to the minute lies up to a minute before the phase it names:
+// 11:13 for a dark moon at 11:13:04 searches forward to that dark moon.
+TEST_F(SearchTest, AnEntryAHairBeforeADarkMoonSearchesToIt) {
+  int32_t n = kN;
+  double seconds = 0;
+  for (; n < kN + 200; ++n) {
+    seconds = std::fmod((SyzygyUT(n, 0) + 0.5) * 86400.0, 60.0);
+    if (seconds > 0.5 && seconds < 4.0) break;
+  }
+  ASSERT_LT(n, kN + 200) << "no dark moon in the first seconds of a minute";
+  const double darkMoon = SyzygyUT(n, 0);
+  const double minuteStart = darkMoon - seconds / 86400.0;
+  const EuroDate day = GregorianOf(static_cast<int32_t>(std::floor(minuteStart + 0.5)));
+  const int minutes = static_cast<int>(std::lround(Frac(minuteStart + 0.5) * 1440.0));
+  char date[32], time[8];
+  std::snprintf(date, sizeof date, "%d-%02d-%02d CE", day.year, day.month, day.day);
+  std::snprintf(time, sizeof time, "%02d:%02d", minutes / 60, minutes % 60);
+  for (bool next : {true, false}) {
+    At(2451545.0);
+    f->txbDate.text = date;
+    f->txbTime.text = time;
+    f->cboTimeZone.index = 0;
+    Search(kTargetDarkMoon, next);
+    EXPECT_TRUE(p.messages.empty());
+    EXPECT_NEAR(f->dblCurrentAJDate, next ? darkMoon : SyzygyUT(n - 1, 0), 1e-9) << date << " " << time;
+  }
+}
+
+// Every quarter instant of the range is at its own phase in the lunation
+// that holds it, and every search moves from it to its neighbours; the last
+// moment before each dark moon still reads as a phase of its lunation.
+TEST(SearchTargets, EveryQuarterOfTheRangeIsExactAndSearchesMoveFromIt) {
+  const int32_t first = LunationContaining(MinAJD), last = LunationContaining(MaxAJD);
+  int faults = 0;
+  for (int32_t n = first; n <= last && faults < 10; ++n) {
+    bool exact = false;
+    const int16_t lastPhase = GetPhase(n, std::nextafter(SyzygyUT(n + 1, 0), 0.0), exact);
+    if (lastPhase != 3) {
+      ++faults;
+      ADD_FAILURE() << "lunation " << n << ": GetPhase " << lastPhase << " just before the next dark moon";
+    }
+    for (int16_t q = 0; q < 4; ++q) {
+      const double t = SyzygyUT(n, q);
+      const double before = q > 0 ? SyzygyUT(n, static_cast<int16_t>(q - 1)) : SyzygyUT(n - 1, 3);
+      const double after = q < 3 ? SyzygyUT(n, static_cast<int16_t>(q + 1)) : SyzygyUT(n + 1, 0);
+      int32_t m = 0;
+      int16_t got = -9;
+      QuarterPhaseAt(t, m, got, exact);
+      bool ok = m == n && got == q && exact && MoonPhaseSearch(kTargetLunarQuarter, true, t) == after &&
+                MoonPhaseSearch(kTargetLunarQuarter, false, t) == before;
+      if (q == 0 || q == 2) {
+        const int target = q == 0 ? kTargetDarkMoon : kTargetFullMoon;
+        ok = ok && MoonPhaseSearch(target, true, t) == SyzygyUT(n + 1, q) &&
+             MoonPhaseSearch(target, false, t) == SyzygyUT(n - 1, q);
+      }
+      if (!ok) {
+        ++faults;
+        ADD_FAILURE() << "lunation " << n << " quarter " << q << " at AJD " << t << ": read as lunation " << m
+                      << " quarter " << got << " exact " << exact;
+      }
+    }
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "core/astro/engine/engine.h"
+#include "core/astro/phases.h"
 #include "core/astro/solar_terms.h"
 #include "core/chinese/chinese_text.h"
 #include "core/chinese/conversion.h"
@@ -116,6 +118,37 @@ TEST(WholeRange, EverySuiHasTwelveOrThirteenMonthsAndTheRightLeapMonth) {
     } else {
       EXPECT_EQ(leapCount, 1) << b;
       EXPECT_EQ(leapAt, firstWithoutMajor) << b;
+    }
+  }
+}
+
+// Every true-sun term of the range, found quarter by quarter as a listing of
+// the terms finds it and taken to UT by the one rule for engine instants,
+// begins its solar term on the day the solar dates of the tables say. The
+// tables once took a whole quarter to UT with the delta T of its opening
+// year, so January terms near midnight fell on another day in antiquity.
+TEST(WholeRange, EveryTermBeginsOnTheDayItsSolarDateSays) {
+  const Settings s;
+  int faults = 0;
+  for (int32_t year = -3001; year <= 3000 && faults < 10; ++year) {
+    for (int kind = 0; kind < 4; ++kind) {
+      const int32_t nextYear = kind == DecemberSolstice ? year + 1 : year;
+      double out[6];
+      _solar_terms_true_sun(QuarterPointJDE(kind, year), QuarterPointJDE((kind + 1) % 4, nextYear), out);
+      for (int j = 0; j < 6; ++j) {
+        const double ut = UTOfTT(out[j]);
+        if (ut < MinAJD || ut > MaxAJD) continue;
+        const int term = (kind == DecemberSolstice ? 0 : 6 * (kind + 1)) + j;  // 0 = winter solstice
+        const double cjdc = ToCJDC(ut, s.referenceLongitude);
+        ChsDate c;
+        ChlDate l;
+        const bool converted = CJDateToChDates(std::floor(cjdc) + 0.5, s, c, l);
+        if (!converted || c.term != term + 1 || c.day != 1) {
+          ++faults;
+          ADD_FAILURE() << "term " << term + 1 << " at " << std::fixed << cjdc << " CJDC: solar date term "
+                        << c.term << " day " << c.day;
+        }
+      }
     }
   }
 }
