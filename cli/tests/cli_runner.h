@@ -24,15 +24,18 @@ struct Result {
 struct RunOptions {
   bool joinErr = false;    // stderr into `out` as well (then `err` stays empty)
   char separator = '\t';   // between the cells of `rows`
+  std::string input;       // standard input (empty: none)
 };
 
-// `args` are shell words, quoted as a shell wants them. Stdin is empty, so
-// that no question waits for an answer.
-inline Result RunCli(const std::string& args, RunOptions options = {}) {
+// `args` are shell words, quoted as a shell wants them. Stdin holds
+// `options.input`, so that no question waits for an answer.
+inline Result RunProgram(const std::string& program, const std::string& args, RunOptions options = {}) {
   Result r;
-  const std::string errFile = ::testing::TempDir() + "tavro_cli_stderr_" + std::to_string(::getpid()) + ".txt";
-  const std::string command = std::string("'") + TAVRO_CLI + "' " + args +
-                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") + " </dev/null";
+  const std::string temp = ::testing::TempDir() + "tavro_cli_" + std::to_string(::getpid());
+  const std::string errFile = temp + "_stderr.txt", inFile = temp + "_stdin.txt";
+  std::ofstream(inFile, std::ios::binary) << options.input;
+  const std::string command = "'" + program + "' " + args +
+                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") + " <'" + inFile + "'";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return r;
   char buf[4096];
@@ -55,6 +58,10 @@ inline Result RunCli(const std::string& args, RunOptions options = {}) {
     r.rows.push_back(cells);
   }
   return r;
+}
+
+inline Result RunCli(const std::string& args, RunOptions options = {}) {
+  return RunProgram(TAVRO_CLI, args, std::move(options));
 }
 
 inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
