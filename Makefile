@@ -1,10 +1,15 @@
 # Thin wrapper around CMake so that a fresh Debian machine needs two commands:
 #   make run    install what is missing, build, start the program
-#   make test   install what is missing, build, run every test
+#   make test   install what is missing, build, run every test (and each
+#               fuzz target for a few seconds)
+#   make fuzz   build the fuzz targets with clang and run each FUZZ_SECONDS
 BUILD       ?= build
 BUILD_TYPE  ?= Asan
 BENCH_BUILD ?= build-bench
 JOBS        ?= 2
+FUZZ_BUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SMOKE_SECONDS ?= 10
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
            libbenchmark-dev libswe-dev swe-basic-data swe-standard-data \
@@ -12,7 +17,7 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
            python3-icalendar fonts-noto-cjk
 BENCH_PACKAGES = libicu-dev
 
-.PHONY: deps bench-deps configure build test run bench clean
+.PHONY: deps bench-deps configure build test run bench clean fuzz fuzz-build
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -32,8 +37,17 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-test: build
+test: build fuzz-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(SMOKE_SECONDS)
+
+# The fuzz targets are built by clang in a tree of their own (the main build uses g++).
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 run: build
 	@if [ -x $(BUILD)/bin/tavro ]; then $(BUILD)/bin/tavro; else $(BUILD)/bin/tavro-cli --help; fi
@@ -44,4 +58,4 @@ bench: bench-deps
 	@for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
