@@ -29,7 +29,7 @@ struct SearchOptions {
 const char* const kBaseTargetNames[3] = {"element-animal day", "element-animal month", "element-animal year"};
 
 int Run(SearchOptions& o) {
-  WindowOptions& w = o.window;
+  WindowOptions& options = o.window;
   const std::string& element = o.element;
   const std::string& animal = o.animal;
   const bool previous = o.previous;
@@ -45,10 +45,10 @@ int Run(SearchOptions& o) {
   ui::HeadlessPlatform platform(messages, ProgramFolder());
   FrmMain f(platform);
   if (!LoadMain(f, messages)) return 1;
-  if (const std::string error = ApplyWindowOptions(f, w); !error.empty()) return UsageError("search: " + error);
+  if (const std::string error = ApplyWindowOptions(f, options); !error.empty()) return UsageError("search: " + error);
   // An entry without a calendar code: --calendar answers the question.
   platform.ask = [&](const std::string&, const std::string& title, ui::Buttons) {
-    return title == "Calendar?" && !w.calendar.empty() ? ui::Answer::Yes : ui::Answer::No;
+    return title == "Calendar?" && !options.calendar.empty() ? ui::Answer::Yes : ui::Answer::No;
   };
   int index = ListIndex(f.cboTarget, *target);
   for (int k = 0; k < 3 && index < 0; ++k)
@@ -60,7 +60,7 @@ int Run(SearchOptions& o) {
 
   // The date first, so that an entry error is told apart from a failed search.
   if (o.entry.given()) {
-    SetEntry(f, o.entry.value, w);
+    SetEntry(f, o.entry.value, options);
     if (!f.TakePendingEntry()) {
       std::cerr << messages.str();
       return 2;
@@ -89,7 +89,7 @@ int Run(SearchOptions& o) {
     std::cerr << messages.str();
     return 1;
   }
-  std::cout << RowsText(f, w.json);
+  std::cout << RowsText(f, options.json);
   return 0;
 }
 
