@@ -152,7 +152,7 @@ TEST(ScriptingCli, BatchWithGoodAndBadLines) {
       "79-41-01-01 CHL\r\n"
       "   \n"
       "2000-01-01\n";
-  const Result tsv = RunCli("convert --batch", {.input = input});
+  const Result tsv = RunCliWithInput("convert --batch", input);
   EXPECT_EQ(tsv.status, 2);
   EXPECT_TRUE(tsv.err.empty()) << tsv.err;
   ASSERT_EQ(tsv.rows.size(), 5u) << tsv.out;
@@ -173,7 +173,7 @@ TEST(ScriptingCli, BatchWithGoodAndBadLines) {
   // No --calendar: the question is answered No, as without a terminal.
   EXPECT_EQ(tsv.rows[4][1].rfind("Calendar must be specified", 0), 0u);
 
-  const Result lines = RunCli("convert --batch --json --calendar ce --time 9:30", {.input = input});
+  const Result lines = RunCliWithInput("convert --batch --json --calendar ce --time 9:30", input);
   EXPECT_EQ(lines.status, 2);
   ASSERT_EQ(lines.lines.size(), 4u) << lines.out;
   std::vector<json> records;
@@ -185,12 +185,12 @@ TEST(ScriptingCli, BatchWithGoodAndBadLines) {
   EXPECT_EQ(records[2]["chl"]["day"], 1);
   EXPECT_EQ(records[3]["ce"]["day"], 1);  // --calendar ce answered the question
 
-  const Result good = RunCli("convert --batch --json", {.input = "2000-01-01 CE\n2,451,545.5 AJD"});
+  const Result good = RunCliWithInput("convert --batch --json", "2000-01-01 CE\n2,451,545.5 AJD");
   EXPECT_EQ(good.status, 0);
   ASSERT_EQ(good.lines.size(), 2u);
   EXPECT_EQ(json::parse(good.lines[1])["ajd"], 2451545.5);
   // A multi-line message stays whole in its record.
-  const Result chl = RunCli("convert --batch --json", {.input = "79-41-13-01 CHL\n"});
+  const Result chl = RunCliWithInput("convert --batch --json", "79-41-13-01 CHL\n");
   EXPECT_EQ(json::parse(chl.out)["error"].get<std::string>().rfind("Invalid CHL date.  CHL dates must", 0), 0u);
 
   EXPECT_EQ(RunCli("convert x --batch").err, "tavro-cli: convert: give ENTRY or --batch, not both\n");
