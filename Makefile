@@ -1,13 +1,18 @@
 # Thin wrapper around CMake so that a fresh Debian machine needs two commands:
 #   make run      install what is missing, build the two programs, start the window
-#   make test     install what is missing, build, run every test
+#   make test     install what is missing, build, run every test (and each
+#                 fuzz target for a few seconds)
 #   make package  the Debian package dist/tavro_<version>_<arch>.deb
+#   make fuzz     build the fuzz targets with clang and run each FUZZ_SECONDS
 BUILD       ?= build
 BUILD_TYPE  ?= Asan
 BENCH_BUILD ?= build-bench
 # The optimised tree of the programs alone, without tests: `make run`, `make package`.
 RELEASE_BUILD ?= build-release
 JOBS        ?= 2
+FUZZ_BUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SMOKE_SECONDS ?= 10
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
            libbenchmark-dev libswe-dev swe-basic-data swe-standard-data \
@@ -17,7 +22,7 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
            qt6-svg-dev
 BENCH_PACKAGES = libicu-dev
 
-.PHONY: deps bench-deps configure build test run release package bench clean
+.PHONY: deps bench-deps configure build test run release package bench clean fuzz fuzz-build
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -37,8 +42,17 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-test: build
+test: build fuzz-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(SMOKE_SECONDS)
+
+# The fuzz targets are built by clang in a tree of their own (the main build uses g++).
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 release: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVRO_TESTS=OFF
@@ -59,4 +73,4 @@ bench: bench-deps
 	@for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD) $(RELEASE_BUILD) dist
+	rm -rf $(BUILD) $(BENCH_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) dist

@@ -2,6 +2,7 @@
 // columns of an instant.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -24,38 +25,42 @@ struct YearRange {
   std::string error;  // empty when the arguments are good
 };
 
-// "--from YEAR --to YEAR", in either order, both required.
-inline YearRange ParseYearRange(const Args& args) {
+// The raw --from and --to values.
+struct YearRangeArgs {
+  std::string from, to;
+  CLI::Option *fromOption = nullptr, *toOption = nullptr;
+};
+
+inline void AddYearRange(CLI::App& app, YearRangeArgs& a) {
+  a.fromOption = app.add_option("--from", a.from, "first CE year, -3000..3000; required")->type_name("YEAR");
+  a.toOption = app.add_option("--to", a.to, "last CE year, -3000..3000; required")->type_name("YEAR");
+}
+
+// Both years required, each in range, --from not after --to.
+inline YearRange ParseYearRange(const YearRangeArgs& a) {
   YearRange r;
-  std::optional<int32_t> from, to;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a != "--from" && a != "--to") {
-      r.error = "unexpected argument '" + a + "'";
-      return r;
-    }
-    if (i + 1 >= args.size()) {
-      r.error = a + " needs a year";
-      return r;
-    }
-    const std::optional<int32_t> year = ParseInt(args[++i]);
-    if (!year) {
-      r.error = "not a year: '" + args[i] + "'";
-      return r;
-    }
-    if (*year < kFirstYear || *year > kLastYear) {
-      r.error = "year " + args[i] + " is outside " + std::to_string(kFirstYear) + ".." + std::to_string(kLastYear);
-      return r;
-    }
-    (a == "--from" ? from : to) = year;
-  }
-  if (!from || !to) {
+  if (!Given(a.fromOption) || !Given(a.toOption)) {
     r.error = "both --from YEAR and --to YEAR are needed";
-  } else if (*from > *to) {
+    return r;
+  }
+  std::optional<int32_t> years[2];
+  const std::string* texts[2] = {&a.from, &a.to};
+  for (int k = 0; k < 2; ++k) {
+    years[k] = ParseInt(*texts[k]);
+    if (!years[k]) {
+      r.error = "not a year: '" + *texts[k] + "'";
+      return r;
+    }
+    if (*years[k] < kFirstYear || *years[k] > kLastYear) {
+      r.error = "year " + *texts[k] + " is outside " + std::to_string(kFirstYear) + ".." + std::to_string(kLastYear);
+      return r;
+    }
+  }
+  if (*years[0] > *years[1]) {
     r.error = "--from year is after --to year";
   } else {
-    r.from = *from;
-    r.to = *to;
+    r.from = *years[0];
+    r.to = *years[1];
   }
   return r;
 }

@@ -1,7 +1,9 @@
 // tavro-cli calendar: the month calendar window's picture, written without a
 // display. Like convert, every run starts from the program's defaults and
 // never touches the saved state.
+#include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -18,9 +20,12 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "calendar --png FILE [ENTRY] [--arc] [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean]";
+struct CalendarOptions {
+  SettingOptions settings;
+  std::string png;
+  Plain entry;
+  bool arc = false;
+};
 
 #ifdef TAVRO_HAVE_RENDER
 // The headless platform, with the day pictures read by Qt and the save
@@ -36,17 +41,12 @@ class CalendarPlatform : public ui::HeadlessPlatform {
   std::string file_;
 };
 
-int Run(const Args& args) {
-  SettingOptions o;
-  std::string png;
+int Run(CalendarOptions& co) {
+  const SettingOptions& o = co.settings;
+  const std::string& png = co.png;
+  const bool arc = co.arc;
   std::optional<std::string> entry;
-  bool arc = false;
-  ArgSpec argSpec;
-  argSpec.flags = {{"--arc", &arc}};
-  argSpec.values = {{"--png", &png}};
-  AddSettingOptions(argSpec, o);
-  argSpec.plain = {&entry};
-  if (!ReadArgs("calendar", args, argSpec)) return 2;
+  if (co.entry.given()) entry = co.entry.value;
   if (png.empty()) return UsageError("calendar: --png FILE is required");
 
   std::ostringstream messages;
@@ -93,10 +93,20 @@ int Run(const Args& args) {
   return 0;
 }
 #else
-int Run(const Args&) { return UsageError("calendar: this build cannot draw pictures (Qt is missing)"); }
+int Run(CalendarOptions&) { return UsageError("calendar: this build cannot draw pictures (Qt is missing)"); }
 #endif
 
-const Registration reg{"calendar", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<CalendarOptions>();
+  AddPlain(app, "ENTRY", o->entry, std::string(kEntryHelp) + " (default: now)");
+  app.add_option("--png", o->png, "the picture file to write (\".png\" is added when missing); required")
+      ->type_name("FILE");
+  app.add_flag("--arc", o->arc, "show the Archetypes Calendar dates in the days");
+  AddSettingOptions(app, o->settings);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"calendar", "the month calendar picture of the lunar month of a moment, as PNG", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

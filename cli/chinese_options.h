@@ -2,6 +2,8 @@
 // options, the year and date arguments, and TSV / CSV / JSON output.
 #pragma once
 
+#include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/moment.h"
 #include "cli/options.h"
 #include "core/chinese/names.h"
 #include "core/time/euro_date.h"
@@ -31,52 +34,71 @@ struct ChineseOptions {
   std::string error;     // empty when the arguments are good
 };
 
-// --from, --to, --country, --longitude, --epoch, --method, --format.
-inline ChineseOptions ParseChineseOptions(const Args& args) {
+// The raw values of --from, --to, --country, --longitude, --epoch, --method
+// and --format, and whether each was given.
+struct ChineseArgs {
+  enum { kFrom, kTo, kCountry, kLongitude, kEpoch, kMethod, kFormat, kCount };
+  std::string values[kCount];
+  CLI::Option* options[kCount] = {};
+  bool given(int k) const { return Given(options[k]); }
+};
+
+inline void AddChineseOptions(CLI::App& app, ChineseArgs& a, const std::string& fromTo) {
+  a.options[ChineseArgs::kFrom] = app.add_option("--from", a.values[ChineseArgs::kFrom], "first " + fromTo + "; required");
+  a.options[ChineseArgs::kTo] = app.add_option("--to", a.values[ChineseArgs::kTo], "last " + fromTo + "; required");
+  a.options[ChineseArgs::kCountry] =
+      app.add_option("--country", a.values[ChineseArgs::kCountry], "china, vietnam or japan")->type_name("NAME");
+  a.options[ChineseArgs::kLongitude] =
+      app.add_option("--longitude", a.values[ChineseArgs::kLongitude],
+                     "reference meridian, whole degrees East 100..145 (default: the country's)")
+          ->type_name("DEG");
+  a.options[ChineseArgs::kEpoch] =
+      app.add_option("--epoch", a.values[ChineseArgs::kEpoch], "-2696 or -2636")->type_name("YEAR");
+  a.options[ChineseArgs::kMethod] =
+      app.add_option("--method", a.values[ChineseArgs::kMethod], "true or mean (sun)")->type_name("SUN");
+  a.options[ChineseArgs::kFormat] =
+      app.add_option("--format", a.values[ChineseArgs::kFormat], "tsv (default), csv or json")->type_name("FORMAT");
+}
+
+inline ChineseOptions ParseChineseOptions(const ChineseArgs& a) {
   ChineseOptions o;
   std::optional<int> longitude;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a != "--from" && a != "--to" && a != "--country" && a != "--longitude" && a != "--epoch" &&
-        a != "--method" && a != "--format") {
-      o.error = "unexpected argument '" + a + "'";
-      return o;
-    }
-    if (i + 1 >= args.size()) {
-      o.error = a + " needs a value";
-      return o;
-    }
-    const std::string& v = args[++i];
-    if (a == "--from") {
-      o.from = v;
-    } else if (a == "--to") {
-      o.to = v;
-    } else if (a == "--country") {
-      if (v == "china") o.country = Country::China;
-      else if (v == "vietnam") o.country = Country::Vietnam;
-      else if (v == "japan") o.country = Country::Japan;
-      else o.error = "--country must be china, vietnam or japan, not '" + v + "'";
-    } else if (a == "--longitude") {
-      longitude = ParseInt(v);
-      if (!longitude || *longitude < 100 || *longitude > 145)
-        o.error = "--longitude must be a whole number of degrees from 100 to 145, not '" + v + "'";
-    } else if (a == "--epoch") {
-      const auto e = ParseInt(v);
-      if (e && (*e == -2696 || *e == -2636)) o.settings.epoch = *e;
-      else o.error = "--epoch must be -2696 or -2636, not '" + v + "'";
-    } else if (a == "--method") {
-      if (v == "true") o.settings.method = 0;
-      else if (v == "mean") o.settings.method = 1;
-      else o.error = "--method must be true or mean, not '" + v + "'";
-    } else {
-      if (v == "tsv") o.format = Format::Tsv;
-      else if (v == "csv") o.format = Format::Csv;
-      else if (v == "json") o.format = Format::Json;
-      else o.error = "--format must be tsv, csv or json, not '" + v + "'";
-    }
-    if (!o.error.empty()) return o;
+  const auto& v = a.values;
+  o.from = v[ChineseArgs::kFrom];
+  o.to = v[ChineseArgs::kTo];
+  if (a.given(ChineseArgs::kCountry)) {
+    const std::string& c = v[ChineseArgs::kCountry];
+    if (c == "china") o.country = Country::China;
+    else if (c == "vietnam") o.country = Country::Vietnam;
+    else if (c == "japan") o.country = Country::Japan;
+    else o.error = "--country must be china, vietnam or japan, not '" + c + "'";
   }
-  if (o.from.empty() || o.to.empty()) o.error = "both --from and --to are needed";
+  if (o.error.empty() && a.given(ChineseArgs::kLongitude)) {
+    longitude = ParseInt(v[ChineseArgs::kLongitude]);
+    if (!longitude || *longitude < 100 || *longitude > 145)
+      o.error = "--longitude must be a whole number of degrees from 100 to 145, not '" + v[ChineseArgs::kLongitude] + "'";
+  }
+  if (o.error.empty() && a.given(ChineseArgs::kEpoch)) {
+    const auto e = ParseInt(v[ChineseArgs::kEpoch]);
+    if (e && (*e == -2696 || *e == -2636)) o.settings.epoch = *e;
+    else o.error = "--epoch must be -2696 or -2636, not '" + v[ChineseArgs::kEpoch] + "'";
+  }
+  if (o.error.empty() && a.given(ChineseArgs::kMethod)) {
+    const std::string& m = v[ChineseArgs::kMethod];
+    if (m == "true") o.settings.method = 0;
+    else if (m == "mean") o.settings.method = 1;
+    else o.error = "--method must be true or mean, not '" + m + "'";
+  }
+  if (o.error.empty() && a.given(ChineseArgs::kFormat)) {
+    const std::string& f = v[ChineseArgs::kFormat];
+    if (f == "tsv") o.format = Format::Tsv;
+    else if (f == "csv") o.format = Format::Csv;
+    else if (f == "json") o.format = Format::Json;
+    else o.error = "--format must be tsv, csv or json, not '" + f + "'";
+  }
+  if (!o.error.empty()) return o;
+  if (!a.given(ChineseArgs::kFrom) || !a.given(ChineseArgs::kTo) || o.from.empty() || o.to.empty())
+    o.error = "both --from and --to are needed";
   o.settings.referenceLongitude = longitude ? *longitude : DefaultLongitude(o.country);
   return o;
 }
@@ -112,8 +134,8 @@ class RowWriter {
       buffer_ += rows_ ? ",\n {" : "\n {";
       for (size_t i = 0; i < columns_.size(); ++i) {
         if (i) buffer_ += ", ";
-        buffer_ += "\"" + std::string(columns_[i].name) + "\": ";
-        buffer_ += columns_[i].numeric ? cells[i] : JsonString(cells[i]);
+        buffer_ += Json(columns_[i].name).dump() + ": ";
+        buffer_ += columns_[i].numeric ? NumberJson(cells[i]).dump() : JsonText(Json(cells[i]));
       }
       buffer_ += "}";
     } else {
@@ -144,21 +166,12 @@ class RowWriter {
     for (char c : s) r += c == '"' ? std::string("\"\"") : std::string(1, c);
     return r + "\"";
   }
-  static std::string JsonString(const std::string& s) {
-    std::string r = "\"";
-    for (unsigned char c : s) {
-      if (c == '"' || c == '\\') {
-        r += '\\';
-        r += static_cast<char>(c);
-      } else if (c < 0x20) {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "\\u%04x", c);
-        r += buf;
-      } else {
-        r += static_cast<char>(c);
-      }
-    }
-    return r + "\"";
+  // The numeric columns hold whole numbers.
+  static Json NumberJson(const std::string& cell) {
+    int64_t n = 0;
+    const auto [ptr, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), n);
+    if (ec == std::errc() && ptr == cell.data() + cell.size()) return n;
+    return Json::parse(cell, nullptr, false);
   }
 
   Format format_;

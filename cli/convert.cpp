@@ -1,15 +1,19 @@
 // tavro-cli convert: the main window's conversion without the window. Every
 // run starts from the program's defaults (China, 120 degrees East, epoch
 // -2696, true sun) and never touches the saved state or the settings store.
+// With --batch it converts every line of standard input in one process.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
+#include <cstdio>
 #include <iostream>
-#include <optional>
+#include <memory>
 #include <sstream>
 
 #include "app/log/log_controller.h"
 #include "app/main/frm_main.h"
 #include "app/ui/headless_platform.h"
+#include "cli/batch.h"
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/rows.h"
@@ -17,27 +21,46 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "convert ENTRY [--time HH:MM] [--zone gmt|local] [--plus DAYS | --minus DAYS] [--country china|vietnam|japan] "
-    "[--longitude 100..145] [--epoch -2696|-2636] [--method true|mean] [--calendar CODE] [--json | --log]";
-
-int Run(const Args& args) {
-  WindowOptions o;
+struct ConvertOptions {
+  WindowOptions window;
+  Plain entry;
   std::string plus, minus;
-  std::optional<std::string> entry;
   bool log = false;  // the entry "Add to log" would write, default preferences
-  ArgSpec argSpec;
-  AddWindowOptions(argSpec, o);
-  argSpec.flags.push_back({"--log", &log});
-  argSpec.values.push_back({"--plus", &plus});
-  argSpec.values.push_back({"--minus", &minus});
-  argSpec.plain = {&entry};
-  if (!ReadArgs("convert", args, argSpec)) return 2;
-  if (!plus.empty() && !minus.empty()) return UsageError("convert: give --plus or --minus, not both");
-  if (o.json && log) return UsageError("convert: give --json or --log, not both");
-  const bool compute = entry || !plus.empty() || !minus.empty();
+  bool batch = false;
+};
+
+bool IsBlankLine(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
+
+// One record a line of standard input; status 2 when any entry failed.
+int RunBatch(FrmMain& f, ui::HeadlessPlatform& platform, std::ostringstream& messages, const ConvertOptions& o) {
+  BatchConverter converter(f, platform, messages, o.window, o.plus.empty() ? o.minus : o.plus, !o.minus.empty());
+  std::ios::sync_with_stdio(false);
+  std::string out = o.window.json ? "" : kBatchHeader;
+  bool failed = false;
+  for (std::string line; std::getline(std::cin, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (IsBlankLine(line)) continue;
+    failed |= !converter.Convert(line, out);
+    out += '\n';
+    if (out.size() > (1 << 16)) {
+      std::fwrite(out.data(), 1, out.size(), stdout);
+      out.clear();
+    }
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fflush(stdout);
+  return failed ? 2 : 0;
+}
+
+int Run(ConvertOptions& o) {
+  WindowOptions& w = o.window;
+  if (!o.plus.empty() && !o.minus.empty()) return UsageError("convert: give --plus or --minus, not both");
+  if (w.json && o.log) return UsageError("convert: give --json or --log, not both");
+  if (o.batch && o.log) return UsageError("convert: give --batch or --log, not both");
+  if (o.batch && o.entry.given()) return UsageError("convert: give ENTRY or --batch, not both");
+  const bool compute = o.entry.given() || !o.plus.empty() || !o.minus.empty();
   // Without a date to compute the zone is never used, nor checked.
-  if (!compute) o.zone.clear();
+  if (!compute && !o.batch) w.zone.clear();
 
   std::ostringstream messages;
   ui::HeadlessPlatform platform(messages, ProgramFolder());
@@ -45,9 +68,10 @@ int Run(const Args& args) {
   if (!LoadMain(f, messages)) return 1;
 
   // Options, as the window's lists would set them.
-  if (const std::string error = ApplyWindowOptions(f, o); !error.empty()) return UsageError("convert: " + error);
+  if (const std::string error = ApplyWindowOptions(f, w); !error.empty()) return UsageError("convert: " + error);
+  if (o.batch) return RunBatch(f, platform, messages, o);
   platform.ask = [&](const std::string& text, const std::string&, ui::Buttons) {
-    if (!o.calendar.empty()) return ui::Answer::Yes;
+    if (!w.calendar.empty()) return ui::Answer::Yes;
     if (isatty(0) && isatty(2)) {
       std::cerr << text << " [y/N] " << std::flush;
       std::string line;
@@ -58,14 +82,14 @@ int Run(const Args& args) {
   };
 
   if (compute) {
-    SetEntry(f, entry.value_or(""), o);
-    f.txbPlusMinus.text = !plus.empty() ? plus : minus;
-    f.optPlus.value = minus.empty();
-    f.optMinus.value = !minus.empty();
+    SetEntry(f, o.entry.value, w);
+    f.txbPlusMinus.text = !o.plus.empty() ? o.plus : o.minus;
+    f.optPlus.value = o.minus.empty();
+    f.optMinus.value = !o.minus.empty();
     if (!Compute(f, platform, messages)) return 2;
   }
 
-  if (log) {
+  if (o.log) {
     // The log keeps CR LF line ends; a terminal wants plain line feeds.
     std::string text = DefaultLogEntry(f);
     for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
@@ -73,11 +97,23 @@ int Run(const Args& args) {
     return 0;
   }
 
-  std::cout << RowsText(f, o.json);
+  std::cout << RowsText(f, w.json);
   return 0;
 }
 
-const Registration reg{"convert", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<ConvertOptions>();
+  AddPlain(app, "ENTRY", o->entry, kEntryHelp);
+  AddWindowOptions(app, o->window);
+  app.add_option("--plus", o->plus, "days to add to the entry (or to the program's start moment)")->type_name("DAYS");
+  app.add_option("--minus", o->minus, "days to subtract")->type_name("DAYS");
+  app.add_flag("--log", o->log, "print the entry \"Add to log\" would write (default preferences)");
+  app.add_flag("--batch", o->batch,
+               "read entries from standard input, one a line; one record each (TSV, or JSON lines with --json)");
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"convert", "every row the main window shows for an entry (or a batch of entries)", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

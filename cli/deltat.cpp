@@ -1,5 +1,7 @@
 // tavro-cli deltat YEAR...: delta T in minutes for each CE year.
 #include <iostream>
+#include <memory>
+#include <vector>
 
 #include "cli/astro_output.h"
 #include "cli/command.h"
@@ -8,7 +10,7 @@
 namespace tavro::cli {
 namespace {
 
-int RunDeltaT(const Args& args) {
+int RunDeltaT(const std::vector<std::string>& args) {
   if (args.empty()) return UsageError("deltat: give at least one year");
   std::string out = "year\tdeltat_minutes\n";
   for (const std::string& a : args) {
@@ -23,7 +25,13 @@ int RunDeltaT(const Args& args) {
   return 0;
 }
 
-const Registration reg{"deltat", "deltat YEAR...                 delta T in minutes (TSV)", RunDeltaT};
+CommandRun Setup(CLI::App& app) {
+  auto years = std::make_shared<std::vector<std::string>>();
+  app.add_option("YEAR", *years, "CE years, -3000..3000");
+  return [years] { return RunDeltaT(*years); };
+}
+
+const Registration reg{"deltat", "delta T in minutes for CE years (TSV)", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

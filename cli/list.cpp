@@ -4,7 +4,8 @@
 // Built only when the data window is part of the build.
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
-#include <optional>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 #include "cli/command.h"
 #include "cli/data_run.h"
@@ -12,13 +13,16 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "list new-years|months|leap-months|jc-ce [--years N] [--jc] [--omit-invalid] [ENTRY] "
-    "[--country china|vietnam|japan] [--longitude 100..145] [--epoch -2696|-2636] [--method true|mean] [--crlf]";
+struct ListOptions {
+  HeadlessDataOptions data;
+  Plain kind, entry;
+  std::string years;
+  bool omitInvalid = false, crlf = false;
+};
 
-int Run(const Args& args) {
-  if (args.empty()) return UsageError("list: say which list: new-years, months, leap-months or jc-ce");
-  const std::string kind = args[0];
+int Run(ListOptions& lo) {
+  if (!lo.kind.given()) return UsageError("list: say which list: new-years, months, leap-months or jc-ce");
+  const std::string& kind = lo.kind.value;
   int window = 0;
   bool leapOnly = false;
   if (kind == "new-years") window = kWindowNewYears;
@@ -27,17 +31,10 @@ int Run(const Args& args) {
   else if (kind == "jc-ce") window = kWindowJcCeNewYears;
   else return UsageError("list: unknown list '" + kind + "' (new-years, months, leap-months or jc-ce)");
 
-  HeadlessDataOptions o;
-  std::string years;
-  std::optional<std::string> entry;
-  bool omitInvalid = false, crlf = false;
-  ArgSpec argSpec;
-  argSpec.flags = {{"--jc", &o.julian}, {"--omit-invalid", &omitInvalid}, {"--crlf", &crlf}};
-  argSpec.values = {{"--years", &years}};
-  AddSettingOptions(argSpec, o.settings);
-  argSpec.plain = {&entry};
-  if (!ReadArgs("list", Args(args.begin() + 1, args.end()), argSpec)) return 2;
-  o.entry = entry.value_or("");
+  HeadlessDataOptions& o = lo.data;
+  const std::string& years = lo.years;
+  const bool omitInvalid = lo.omitInvalid, crlf = lo.crlf;
+  o.entry = lo.entry.value;
 
   return RunDataWindow("list", o, crlf, [&](FrmData& d) {
     d.chkLeapMonthsOnly.value = leapOnly ? 1 : 0;
@@ -48,7 +45,20 @@ int Run(const Args& args) {
   });
 }
 
-const Registration reg{"list", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<ListOptions>();
+  AddPlain(app, "LIST", o->kind, "new-years, months, leap-months or jc-ce");
+  AddPlain(app, "ENTRY", o->entry, std::string(kEntryHelp) + " (default: now; a bare YYYY-MM-DD is CE)");
+  app.add_option("--years", o->years, "number of years to list (the window's default when left out)")->type_name("N");
+  app.add_flag("--jc", o->data.julian, "dates in the Julian Calendar");
+  app.add_flag("--omit-invalid", o->omitInvalid, "leave out the dates that do not exist");
+  app.add_flag("--crlf", o->crlf, "CR LF line ends, as the window's text");
+  AddSettingOptions(app, o->data.settings);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"list", "the data window's lists: lunar new years, month starts, leap months, JC/CE new years",
+                       Setup};
 
 }  // namespace
 }  // namespace tavro::cli

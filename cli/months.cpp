@@ -1,5 +1,6 @@
 // tavro-cli months: every lunar month whose first day falls in a span of CE
 // years, with its length.
+#include <memory>
 #include <string>
 
 #include "cli/chinese_options.h"
@@ -10,11 +11,7 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "months --from YEAR --to YEAR [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean] [--format tsv|csv|json]   lunar months starting in those years";
-
-int RunMonths(const Args& args) {
+int RunMonths(const ChineseArgs& args) {
   const ChineseOptions o = ParseChineseOptions(args);
   if (!o.error.empty()) return UsageError("months: " + o.error);
   const auto from = ParseInt(o.from);
@@ -64,7 +61,13 @@ int RunMonths(const Args& args) {
   return 0;
 }
 
-const Registration reg{"months", kUsage, RunMonths};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<ChineseArgs>();
+  AddChineseOptions(app, *o, "CE year");
+  return [o] { return RunMonths(*o); };
+}
+
+const Registration reg{"months", "every lunar month starting in a span of CE years, with its length", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

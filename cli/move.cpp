@@ -1,8 +1,9 @@
 // tavro-cli move: the main window's Move button, pressed N times. Like
 // convert, every run starts from the program's defaults and never touches the
 // saved state or the settings store.
+#include <CLI/CLI.hpp>
 #include <iostream>
-#include <optional>
+#include <memory>
 #include <sstream>
 
 #include "app/main/frm_main.h"
@@ -13,21 +14,17 @@
 namespace tavro::cli {
 namespace {
 
-const std::string kUsage = std::string("move UNIT [--back] [--count N] [ENTRY] ") + kWindowOptionsUsage +
-                           "   (UNIT: its caption, e.g. \"CHL month\", or its index 0..15)";
-
-int Run(const Args& args) {
-  WindowOptions o;
-  std::optional<std::string> unit, entry;
+struct MoveOptions {
+  WindowOptions window;
+  Plain unit, entry;
   std::string count = "1";
   bool back = false;
-  ArgSpec argSpec;
-  AddWindowOptions(argSpec, o);
-  argSpec.flags.push_back({"--back", &back});
-  argSpec.values.push_back({"--count", &count});
-  argSpec.plain = {&unit, &entry};
-  if (!ReadArgs("move", args, argSpec)) return 2;
-  if (!unit) return UsageError("move: give a unit, e.g. tavro-cli move \"CHL month\"");
+};
+
+int Run(MoveOptions& o) {
+  WindowOptions& w = o.window;
+  if (!o.unit.given()) return UsageError("move: give a unit, e.g. tavro-cli move \"CHL month\"");
+  const std::string& count = o.count;
   if (count.empty() || count.size() > 6 || count.find_first_not_of("0123456789") != std::string::npos ||
       std::stoi(count) < 1)
     return UsageError("move: --count must be a whole number from 1 to 999999");
@@ -37,14 +34,18 @@ int Run(const Args& args) {
   ui::HeadlessPlatform platform(messages, ProgramFolder());
   FrmMain f(platform);
   if (!LoadMain(f, messages)) return 1;
-  if (const std::string error = ApplyWindowOptions(f, o); !error.empty()) return UsageError("move: " + error);
-  const int index = ListIndex(f.cboMoveStep, *unit);
-  if (index < 0) return UsageError("move: unknown unit '" + *unit + "'");
+  if (const std::string error = ApplyWindowOptions(f, w); !error.empty()) return UsageError("move: " + error);
+  // An entry without a calendar code: --calendar answers the question.
+  platform.ask = [&](const std::string&, const std::string& title, ui::Buttons) {
+    return title == "Calendar?" && !w.calendar.empty() ? ui::Answer::Yes : ui::Answer::No;
+  };
+  const int index = ListIndex(f.cboMoveStep, o.unit.value);
+  if (index < 0) return UsageError("move: unknown unit '" + o.unit.value + "'");
   f.cboMoveStep.index = index;
-  f.optMoveDirection[0].value = !back;
-  f.optMoveDirection[1].value = back;
+  f.optMoveDirection[0].value = !o.back;
+  f.optMoveDirection[1].value = o.back;
   f.chkRepeatedly.value = 0;
-  if (entry) SetEntry(f, *entry, o);
+  if (o.entry.given()) SetEntry(f, o.entry.value, w);
 
   for (int k = 0; k < times; ++k) {
     const int before = platform.messageCount;
@@ -54,11 +55,21 @@ int Run(const Args& args) {
       return 2;
     }
   }
-  std::cout << RowsText(f, o.json);
+  std::cout << RowsText(f, w.json);
   return 0;
 }
 
-const Registration reg{"move", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<MoveOptions>();
+  AddPlain(app, "UNIT", o->unit, "the unit's caption, e.g. \"CHL month\", \"CE year\", \"hour\", or its index 0..15");
+  AddPlain(app, "ENTRY", o->entry, std::string(kEntryHelp) + " (default: the program's start moment)");
+  app.add_flag("--back", o->back, "step backwards");
+  app.add_option("--count", o->count, "steps to take, 1..999999 (default 1)")->type_name("N");
+  AddWindowOptions(app, o->window);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"move", "the Move button: step the moment by a unit, N times", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

@@ -1,7 +1,9 @@
 // tavro-cli multi: the multiple element-animal search without the windows.
 // Like convert, every run starts from the program's defaults and never
 // touches the saved state or the settings store.
+#include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -18,10 +20,12 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "multi [--day E-A] [--month E-A] [--year E-A] [--within 1|10|100|1000] [--previous] [--from-today] [ENTRY (default: now; a bare YYYY-MM-DD is CE)] "
-    "[--time HH:MM] [--zone gmt|local] [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean]";
+struct MultiOptions {
+  WindowOptions window;
+  Plain entry;
+  std::string within = "100", pairs[3];
+  bool previous = false, fromToday = false;
+};
 
 // "wood-rat", "wood-", "-rat", "wood" or "rat" (animal names of any country).
 bool ParsePair(const std::string& text, int& element, int& animal) {
@@ -41,19 +45,13 @@ bool ParsePair(const std::string& text, int& element, int& animal) {
   return true;
 }
 
-int Run(const Args& args) {
-  WindowOptions o;
+int Run(MultiOptions& mo) {
+  WindowOptions& o = mo.window;
+  const std::string& within = mo.within;
+  const std::string* pairs = mo.pairs;
+  const bool previous = mo.previous, fromToday = mo.fromToday;
   std::optional<std::string> entry;
-  std::string within = "100", pairs[3];
-  bool previous = false, fromToday = false;
-  ArgSpec argSpec;
-  argSpec.flags = {{"--previous", &previous}, {"--from-today", &fromToday}};
-  argSpec.values = {{"--day", &pairs[kRowDay]}, {"--month", &pairs[kRowMonth]}, {"--year", &pairs[kRowYear]},
-                 {"--within", &within}};
-  AddTimeOptions(argSpec, o);
-  AddSettingOptions(argSpec, o.settings);
-  argSpec.plain = {&entry};
-  if (!ReadArgs("multi", args, argSpec)) return 2;
+  if (mo.entry.given()) entry = mo.entry.value;
   // Without an entry the zone is never used, nor checked.
   if (!entry) o.zone.clear();
   int rows[3][2];
@@ -110,7 +108,22 @@ int Run(const Args& args) {
   return 0;
 }
 
-const Registration reg{"multi", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<MultiOptions>();
+  AddPlain(app, "ENTRY", o->entry, std::string(kEntryHelp) + " (default: now; a bare YYYY-MM-DD is CE)");
+  app.add_option("--day", o->pairs[kRowDay], "the day's pair: ELEMENT-ANIMAL, ELEMENT- or -ANIMAL")->type_name("E-A");
+  app.add_option("--month", o->pairs[kRowMonth], "the month's pair")->type_name("E-A");
+  app.add_option("--year", o->pairs[kRowYear], "the year's pair")->type_name("E-A");
+  app.add_option("--within", o->within, "years to search: 1, 10, 100 or 1000 (default 100)")->type_name("YEARS");
+  app.add_flag("--previous", o->previous, "search backwards");
+  app.add_flag("--from-today", o->fromToday, "start from today instead of the entry");
+  AddTimeOptions(app, o->window);
+  AddSettingOptions(app, o->window.settings);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"multi", "the multiple element-animal search: a day whose day, month and year names match",
+                       Setup};
 
 }  // namespace
 }  // namespace tavro::cli

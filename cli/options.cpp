@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include <CLI/CLI.hpp>
+
 #include <charconv>
 #include <iostream>
 
@@ -10,43 +12,8 @@
 
 namespace tavro::cli {
 
-bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& argSpec) {
-  size_t plainCount = 0;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    bool matched = false;
-    for (const FlagOption& flag : argSpec.flags) {
-      if (flag.name != a) continue;
-      *flag.out = flag.value;
-      matched = true;
-      break;
-    }
-    for (const ValueOption& option : argSpec.values) {
-      if (matched || option.name != a) continue;
-      if (option.given) *option.given = true;
-      if (i + 1 >= args.size()) {
-        UsageError(command + ": " + a + " needs a value");
-        return false;
-      }
-      *option.out = args[++i];
-      matched = true;
-    }
-    if (matched) continue;
-    if (argSpec.plain.empty()) {
-      UsageError(command + ": unexpected argument '" + a + "'");
-      return false;
-    }
-    if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-      UsageError(command + ": unknown option '" + a + "'");
-      return false;
-    }
-    if (plainCount >= argSpec.plain.size()) {
-      UsageError(command + ": more than one entry given: '" + a + "'");
-      return false;
-    }
-    *argSpec.plain[plainCount++] = a;
-  }
-  return true;
+void AddPlain(CLI::App& app, const std::string& name, Plain& p, const std::string& help) {
+  p.option = app.add_option(name, p.value, help);
 }
 
 std::optional<int32_t> ParseInt(const std::string& text) {
@@ -76,11 +43,13 @@ bool IsPlainDate(const std::string& text) {
   return fields == 3;
 }
 
-void AddSettingOptions(ArgSpec& argSpec, SettingOptions& o) {
-  argSpec.values.push_back({"--country", &o.country});
-  argSpec.values.push_back({"--longitude", &o.longitude});
-  argSpec.values.push_back({"--epoch", &o.epoch});
-  argSpec.values.push_back({"--method", &o.method});
+void AddSettingOptions(CLI::App& app, SettingOptions& o) {
+  app.add_option("--country", o.country, "china, vietnam or japan: the reference meridian, zone and animal names")
+      ->type_name("NAME");
+  app.add_option("--longitude", o.longitude, "reference meridian, whole degrees East 100..145 (default: the country's)")
+      ->type_name("DEG");
+  app.add_option("--epoch", o.epoch, "-2696 or -2636: the year that begins cycle 1")->type_name("YEAR");
+  app.add_option("--method", o.method, "true or mean: the sun the solar terms follow")->type_name("SUN");
 }
 
 std::string ApplySettingOptions(FrmMain& f, const SettingOptions& o) {
@@ -113,16 +82,19 @@ std::string ApplySettingOptions(FrmMain& f, const SettingOptions& o) {
   return {};
 }
 
-void AddTimeOptions(ArgSpec& argSpec, WindowOptions& o) {
-  argSpec.values.push_back({"--time", &o.time});
-  argSpec.values.push_back({"--zone", &o.zone});
+void AddTimeOptions(CLI::App& app, WindowOptions& o) {
+  app.add_option("--time", o.time, "time of day of the entry, HH:MM (default 12:00)")->type_name("HH:MM");
+  app.add_option("--zone", o.zone, "gmt or local (the reference meridian's zone) for the entry's time")
+      ->type_name("ZONE");
 }
 
-void AddWindowOptions(ArgSpec& argSpec, WindowOptions& o) {
-  AddTimeOptions(argSpec, o);
-  AddSettingOptions(argSpec, o.settings);
-  argSpec.values.push_back({"--calendar", &o.calendar});
-  argSpec.flags.push_back({"--json", &o.json});
+void AddWindowOptions(CLI::App& app, WindowOptions& o) {
+  AddTimeOptions(app, o);
+  AddSettingOptions(app, o.settings);
+  app.add_option("--calendar", o.calendar,
+                 "the calendar of an entry without a code (CE, JC, CHL, CHS, ARC, AJD, CJDC, CJDL, ARCGMT, ARCCCT)")
+      ->type_name("CODE");
+  app.add_flag("--json", o.json, "one JSON object: the rows and the moment as data");
 }
 
 std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o) {

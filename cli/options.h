@@ -1,5 +1,5 @@
-// What the commands share in reading their arguments and in setting up the
-// main window they drive: the argument reader, the window's options and the
+// What the commands share in declaring their arguments and in setting up the
+// main window they drive: the plain arguments, the window's options and the
 // entry.
 #pragma once
 
@@ -7,10 +7,12 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
-
 #include "app/ui/controls.h"
 #include "cli/command.h"
+
+namespace CLI {
+class App;
+}
 
 namespace tavro {
 class FrmMain;
@@ -21,30 +23,14 @@ class HeadlessPlatform;
 
 namespace tavro::cli {
 
-struct FlagOption {
-  std::string name;
-  bool* out;
-  bool value = true;  // what the flag sets
+// A plain (positional) argument that may be left out.
+struct Plain {
+  std::string value;
+  CLI::Option* option = nullptr;
+  bool given() const { return Given(option); }
 };
-
-struct ValueOption {
-  std::string name;
-  std::string* out;
-  bool* given = nullptr;  // set when the option appears, even with an empty value
-};
-
-// A command's arguments: flags, options taking the next argument, and plain
-// arguments filling `plain` in order. A command without plain arguments
-// calls anything else "unexpected"; the others tell unknown "--options"
-// from one plain argument too many.
-struct ArgSpec {
-  std::vector<FlagOption> flags;
-  std::vector<ValueOption> values;
-  std::vector<std::optional<std::string>*> plain;
-};
-
-// False after writing the usage error "<command>: ...".
-bool ReadArgs(const std::string& command, const Args& args, const ArgSpec& argSpec);
+// Adds `p` as the next plain argument of `app`.
+void AddPlain(CLI::App& app, const std::string& name, Plain& p, const std::string& help);
 
 // A whole int32 with an optional sign and nothing around it.
 std::optional<int32_t> ParseInt(const std::string& text);
@@ -56,12 +42,16 @@ std::string ProgramFolder();
 // commands read as a CE date.
 bool IsPlainDate(const std::string& text);
 
+// The text of an entry, for the help of the commands that take one.
+inline constexpr const char* kEntryHelp =
+    "a date as typed into the main window, with its calendar code, e.g. \"2024-02-10 CE\", \"79-41-01-01 CHL\"";
+
 // --country, --longitude, --epoch, --method: the settings the main window's
 // lists hold. Empty means "as the program starts".
 struct SettingOptions {
   std::string country, longitude, epoch, method;
 };
-void AddSettingOptions(ArgSpec& argSpec, SettingOptions& o);
+void AddSettingOptions(CLI::App& app, SettingOptions& o);
 
 // Sets the window's lists as the user would; an error text when an option
 // has no such value.
@@ -75,13 +65,9 @@ struct WindowOptions {
   bool json = false;
 };
 
-inline constexpr const char* kWindowOptionsUsage =
-    "[--time HH:MM] [--zone gmt|local] [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean] [--calendar CODE] [--json]";
-
 // Only --time and --zone, or all of the window options.
-void AddTimeOptions(ArgSpec& argSpec, WindowOptions& o);
-void AddWindowOptions(ArgSpec& argSpec, WindowOptions& o);
+void AddTimeOptions(CLI::App& app, WindowOptions& o);
+void AddWindowOptions(CLI::App& app, WindowOptions& o);
 
 // ApplySettingOptions, then the calendar and the zone.
 std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o);

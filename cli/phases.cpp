@@ -1,6 +1,7 @@
 // tavro-cli phases --from YEAR --to YEAR: the Moon's quarter phases whose UT
 // instant falls in those years.
 #include <iostream>
+#include <memory>
 
 #include "cli/astro_output.h"
 #include "cli/command.h"
@@ -10,7 +11,7 @@
 namespace tavro::cli {
 namespace {
 
-int RunPhases(const Args& args) {
+int RunPhases(const YearRangeArgs& args) {
   const YearRange range = ParseYearRange(args);
   if (!range.error.empty()) return UsageError("phases: " + range.error);
   const double start = GregorianJDN(range.from, 1, 1) - 0.5;  // AJD of 00:00 UT, 1 January
@@ -34,7 +35,13 @@ int RunPhases(const Args& args) {
   return 0;
 }
 
-const Registration reg{"phases", "phases --from YEAR --to YEAR   quarter phases of the Moon (TSV)", RunPhases};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<YearRangeArgs>();
+  AddYearRange(app, *o);
+  return [o] { return RunPhases(*o); };
+}
+
+const Registration reg{"phases", "the quarter phases of the Moon whose UT instant falls in a span of years (TSV)", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

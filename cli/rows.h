@@ -1,5 +1,5 @@
 // The main window's rows as the commands print them: a TSV table with a
-// header line, or JSON.
+// header line, or one JSON object with the moment as data.
 #pragma once
 
 #include <string>
@@ -12,10 +12,14 @@ namespace tavro::cli {
 
 inline constexpr const char* kRowsHeader = "row\ttitle\ttext\n";
 
-// One TSV line; tabs and line ends in the title and text become spaces.
+// Tabs and line ends in a TSV cell become spaces.
+std::string TsvCell(const std::string& s);
+
+// One TSV line of cells made safe with TsvCell.
 std::string RowLine(const std::string& key, const std::string& title, const std::string& text);
 
-// kRowsHeader and a line a row, or a JSON list of {row, title, text}.
+// kRowsHeader and a line a row (the CJDL and CJDC rows always among them), or
+// the moment's JSON object (see moment.h), indented, with a final line end.
 std::string RowsText(const FrmMain& f, bool json);
 
 }  // namespace tavro::cli

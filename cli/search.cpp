@@ -1,7 +1,9 @@
 // tavro-cli search: the main window's Search button for one target. Like
 // convert, every run starts from the program's defaults and never touches the
 // saved state or the settings store.
+#include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -17,27 +19,22 @@
 namespace tavro::cli {
 namespace {
 
-const std::string kUsage = std::string("search TARGET [--previous] [--element NAME] [--animal NAME] [ENTRY] ") +
-                           kWindowOptionsUsage +
-                           "   (TARGET: its caption, e.g. \"full moon\", or its index 0..21; the multiple "
-                           "element-animal day takes --element/--animal as its day row)";
+struct SearchOptions {
+  WindowOptions window;
+  Plain target, entry;
+  std::string element, animal;
+  bool previous = false;
+};
 
 const char* const kBaseTargetNames[3] = {"element-animal day", "element-animal month", "element-animal year"};
 
-int Run(const Args& args) {
-  WindowOptions o;
-  std::optional<std::string> target, entry;
-  std::string element, animal;
-  bool previous = false;
-  ArgSpec argSpec;
-  AddWindowOptions(argSpec, o);
-  argSpec.flags.push_back({"--previous", &previous});
-  argSpec.flags.push_back({"--next", &previous, false});
-  argSpec.values.push_back({"--element", &element});
-  argSpec.values.push_back({"--animal", &animal});
-  argSpec.plain = {&target, &entry};
-  if (!ReadArgs("search", args, argSpec)) return 2;
-  if (!target) return UsageError("search: give a target, e.g. tavro-cli search \"full moon\"");
+int Run(SearchOptions& o) {
+  WindowOptions& options = o.window;
+  const std::string& element = o.element;
+  const std::string& animal = o.animal;
+  const bool previous = o.previous;
+  if (!o.target.given()) return UsageError("search: give a target, e.g. tavro-cli search \"full moon\"");
+  const std::string* target = &o.target.value;
   int e = kNoElementChoice, an = kNoAnimalChoice;
   if (!element.empty() && (e = ElementIndexOfName(element)) < 0)
     return UsageError("search: unknown element '" + element + "'");
@@ -48,7 +45,11 @@ int Run(const Args& args) {
   ui::HeadlessPlatform platform(messages, ProgramFolder());
   FrmMain f(platform);
   if (!LoadMain(f, messages)) return 1;
-  if (const std::string error = ApplyWindowOptions(f, o); !error.empty()) return UsageError("search: " + error);
+  if (const std::string error = ApplyWindowOptions(f, options); !error.empty()) return UsageError("search: " + error);
+  // An entry without a calendar code: --calendar answers the question.
+  platform.ask = [&](const std::string&, const std::string& title, ui::Buttons) {
+    return title == "Calendar?" && !options.calendar.empty() ? ui::Answer::Yes : ui::Answer::No;
+  };
   int index = ListIndex(f.cboTarget, *target);
   for (int k = 0; k < 3 && index < 0; ++k)
     if (ToLower(Trim(*target)) == kBaseTargetNames[k]) index = kTargetElementAnimalDay + k;
@@ -58,8 +59,8 @@ int Run(const Args& args) {
     return UsageError("search: this target needs --element, --animal or both");
 
   // The date first, so that an entry error is told apart from a failed search.
-  if (entry) {
-    SetEntry(f, *entry, o);
+  if (o.entry.given()) {
+    SetEntry(f, o.entry.value, options);
     if (!f.TakePendingEntry()) {
       std::cerr << messages.str();
       return 2;
@@ -88,11 +89,26 @@ int Run(const Args& args) {
     std::cerr << messages.str();
     return 1;
   }
-  std::cout << RowsText(f, o.json);
+  std::cout << RowsText(f, options.json);
   return 0;
 }
 
-const Registration reg{"search", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<SearchOptions>();
+  AddPlain(app, "TARGET", o->target,
+           "the target's caption, e.g. \"full moon\", \"lunar new year\", or its index 0..21");
+  AddPlain(app, "ENTRY", o->entry, std::string(kEntryHelp) + " (default: the program's start moment)");
+  app.add_flag("--previous,!--next", o->previous, "search backwards (--next, forwards, is the default)");
+  app.add_option("--element", o->element,
+                 "element of the element-animal targets; the multiple element-animal day takes it as its day row")
+      ->type_name("NAME");
+  app.add_option("--animal", o->animal, "animal of the element-animal targets (any country's name)")
+      ->type_name("NAME");
+  AddWindowOptions(app, o->window);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"search", "the Search button: the next or previous event of a target", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

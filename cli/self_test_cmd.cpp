@@ -4,8 +4,10 @@
 // Built only when the data window is part of the build.
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <iostream>
+#include <memory>
 
 #include "cli/command.h"
 #include "cli/data_run.h"
@@ -13,19 +15,18 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "self-test [--seed S | --entry TEXT] [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean] [--crlf]";
-
-int Run(const Args& args) {
-  HeadlessDataOptions o;
+struct SelfTestOptions {
+  HeadlessDataOptions data;
   std::string seedText, entry;
-  bool haveSeed = false, haveEntry = false, crlf = false;
-  ArgSpec argSpec;
-  argSpec.flags = {{"--crlf", &crlf}};
-  argSpec.values = {{"--seed", &seedText, &haveSeed}, {"--entry", &entry, &haveEntry}};
-  AddSettingOptions(argSpec, o.settings);
-  if (!ReadArgs("self-test", args, argSpec)) return 2;
+  CLI::Option *seedOption = nullptr, *entryOption = nullptr;
+  bool crlf = false;
+};
+
+int Run(SelfTestOptions& so) {
+  HeadlessDataOptions& o = so.data;
+  const std::string& seedText = so.seedText;
+  const std::string& entry = so.entry;
+  const bool haveSeed = Given(so.seedOption), haveEntry = Given(so.entryOption), crlf = so.crlf;
   if (haveSeed && haveEntry) return UsageError("self-test: give --seed or --entry, not both");
   uint64_t seed = 0;
   if (haveSeed) {
@@ -57,7 +58,19 @@ int Run(const Args& args) {
   return text.find(" but") != std::string::npos ? 1 : 0;
 }
 
-const Registration reg{"self-test", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<SelfTestOptions>();
+  o->seedOption = app.add_option("--seed", o->seedText, "seed of the 1000 random dates, 0..2^64-1 (repeatable runs)")
+                      ->type_name("S");
+  o->entryOption =
+      app.add_option("--entry", o->entry, "test the dates of this moment instead (a date as typed)")->type_name("TEXT");
+  app.add_flag("--crlf", o->crlf, "CR LF line ends, as the window's text");
+  AddSettingOptions(app, o->data.settings);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"self-test", "the data window's conversion self-test (exit 1 when a date comes back changed)",
+                       Setup};
 
 }  // namespace
 }  // namespace tavro::cli

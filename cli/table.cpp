@@ -1,5 +1,6 @@
 // tavro-cli table: the Chinese, European and Archetypes dates of every civil
 // day at the reference meridian between two CE dates.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,6 @@
 
 namespace tavro::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "table --from DATE --to DATE [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean] [--format tsv|csv|json]   one row per day (DATE: CE "
-    "year-month-day)";
 
 // A CE date "year-month-day" (astronomical year, may be negative) that exists.
 std::optional<int32_t> ParseCeDate(const std::string& text) {
@@ -38,7 +34,7 @@ std::optional<int32_t> ParseCeDate(const std::string& text) {
   return jdn;
 }
 
-int RunTable(const Args& args) {
+int RunTable(const ChineseArgs& args) {
   const ChineseOptions o = ParseChineseOptions(args);
   if (!o.error.empty()) return UsageError("table: " + o.error);
   const auto from = ParseCeDate(o.from);
@@ -91,7 +87,13 @@ int RunTable(const Args& args) {
   return 0;
 }
 
-const Registration reg{"table", kUsage, RunTable};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<ChineseArgs>();
+  AddChineseOptions(app, *o, "CE date, year-month-day");
+  return [o] { return RunTable(*o); };
+}
+
+const Registration reg{"table", "the Chinese, European and Archetypes dates of every day between two CE dates", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

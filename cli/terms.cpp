@@ -2,6 +2,7 @@
 // whose UT instant falls in those years.
 #include <algorithm>
 #include <iostream>
+#include <memory>
 #include <vector>
 
 #include "cli/astro_output.h"
@@ -18,7 +19,7 @@ struct Term {
   int index;
 };
 
-int RunTerms(const Args& args) {
+int RunTerms(const YearRangeArgs& args) {
   const YearRange range = ParseYearRange(args);
   if (!range.error.empty()) return UsageError("terms: " + range.error);
   std::vector<Term> terms;
@@ -49,7 +50,13 @@ int RunTerms(const Args& args) {
   return 0;
 }
 
-const Registration reg{"terms", "terms --from YEAR --to YEAR    solar terms by the true sun (TSV)", RunTerms};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<YearRangeArgs>();
+  AddYearRange(app, *o);
+  return [o] { return RunTerms(*o); };
+}
+
+const Registration reg{"terms", "the 24 solar terms by the true sun in a span of years (TSV)", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

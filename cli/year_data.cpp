@@ -3,7 +3,8 @@
 // Built only when the data window is part of the build.
 #ifdef TAVRO_HAVE_DATA_WINDOW
 
-#include <optional>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 #include "cli/command.h"
 #include "cli/data_run.h"
@@ -11,20 +12,16 @@
 namespace tavro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "year-data [ENTRY] [--major] [--minor] [--names] [--jc] [--country china|vietnam|japan] [--longitude 100..145] "
-    "[--epoch -2696|-2636] [--method true|mean] [--crlf]";
-
-int Run(const Args& args) {
-  HeadlessDataOptions o;
-  std::optional<std::string> entry;
+struct YearDataOptions {
+  HeadlessDataOptions data;
+  Plain entry;
   bool major = false, minor = false, names = false, crlf = false;
-  ArgSpec argSpec;
-  argSpec.flags = {{"--major", &major}, {"--minor", &minor}, {"--names", &names}, {"--jc", &o.julian}, {"--crlf", &crlf}};
-  AddSettingOptions(argSpec, o.settings);
-  argSpec.plain = {&entry};
-  if (!ReadArgs("year-data", args, argSpec)) return 2;
-  o.entry = entry.value_or("");
+};
+
+int Run(YearDataOptions& yo) {
+  HeadlessDataOptions& o = yo.data;
+  const bool major = yo.major, minor = yo.minor, names = yo.names, crlf = yo.crlf;
+  o.entry = yo.entry.value;
 
   return RunDataWindow("year-data", o, crlf, [&](FrmData& d) {
     d.chkIncludeMajorSolarTerms.value = major ? 1 : 0;
@@ -34,7 +31,19 @@ int Run(const Args& args) {
   });
 }
 
-const Registration reg{"year-data", kUsage, Run};
+CommandRun Setup(CLI::App& app) {
+  auto o = std::make_shared<YearDataOptions>();
+  AddPlain(app, "ENTRY", o->entry, std::string(kEntryHelp) + " (default: now; a bare YYYY-MM-DD is CE)");
+  app.add_flag("--major", o->major, "include the major solar terms");
+  app.add_flag("--minor", o->minor, "include the minor solar terms");
+  app.add_flag("--names", o->names, "write the solar terms' names");
+  app.add_flag("--jc", o->data.julian, "dates in the Julian Calendar");
+  app.add_flag("--crlf", o->crlf, "CR LF line ends, as the window's text");
+  AddSettingOptions(app, o->data.settings);
+  return [o] { return Run(*o); };
+}
+
+const Registration reg{"year-data", "the data window's year data: dark moons (and solar terms) of three sui", Setup};
 
 }  // namespace
 }  // namespace tavro::cli

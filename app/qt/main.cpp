@@ -14,6 +14,7 @@
 #include "app/qt/qt_platform.h"
 #include "app/qt/screenshot.h"
 #include "app/qt/secondary_windows.h"
+#include "tavro_version.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -31,8 +32,11 @@ int main(int argc, char** argv) {
       haveEntry = true;
     } else if (args[i] == "--window" && i + 1 < args.size()) {
       shownWindow = args[++i];
+    } else if (args[i] == "--version") {
+      std::cout << "tavro " << tavro::kVersion << "\n";
+      return 0;
     } else {
-      std::cerr << "usage: tavro [--screenshot FILE.png [--entry TEXT] [--window "
+      std::cerr << "usage: tavro [--version] [--screenshot FILE.png [--entry TEXT] [--window "
                 << tavro::qt::ScreenshotWindows().join("|").toStdString() << "]]\n";
       return 2;
     }

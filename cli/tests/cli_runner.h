@@ -26,13 +26,16 @@ struct RunOptions {
   char separator = '\t';   // between the cells of `rows`
 };
 
-// `args` are shell words, quoted as a shell wants them. Stdin is empty, so
-// that no question waits for an answer.
-inline Result RunCli(const std::string& args, RunOptions options = {}) {
+// `args` are shell words, quoted as a shell wants them. Stdin holds `input`
+// (nothing by default), so that no question waits for an answer.
+inline Result RunProgram(const std::string& program, const std::string& args, RunOptions options = {},
+                         const std::string& input = "") {
   Result r;
-  const std::string errFile = ::testing::TempDir() + "tavro_cli_stderr_" + std::to_string(::getpid()) + ".txt";
-  const std::string command = std::string("'") + TAVRO_CLI + "' " + args +
-                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") + " </dev/null";
+  const std::string temp = ::testing::TempDir() + "tavro_cli_" + std::to_string(::getpid());
+  const std::string errFile = temp + "_stderr.txt", inFile = temp + "_stdin.txt";
+  std::ofstream(inFile, std::ios::binary) << input;
+  const std::string command = "'" + program + "' " + args +
+                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") + " <'" + inFile + "'";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return r;
   char buf[4096];
@@ -55,6 +58,13 @@ inline Result RunCli(const std::string& args, RunOptions options = {}) {
     r.rows.push_back(cells);
   }
   return r;
+}
+
+inline Result RunCli(const std::string& args, RunOptions options = {}) { return RunProgram(TAVRO_CLI, args, options); }
+
+// The same with `input` on standard input.
+inline Result RunCliWithInput(const std::string& args, const std::string& input) {
+  return RunProgram(TAVRO_CLI, args, {}, input);
 }
 
 inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -128,12 +128,15 @@ ProgramTexts& Library() {
 int32_t ProgramTexts::Load(const std::string& path) {
   texts_.clear();
   std::string content;
-  int32_t status = ReadAll(path, content);
-  if (status == 1) {
-    std::map<int, std::string> texts;
-    status = Parse(content, texts);
-    if (status >= 1) texts_.swap(texts);
-  }
+  const int32_t status = ReadAll(path, content);
+  return status == 1 ? LoadText(content) : status;
+}
+
+int32_t ProgramTexts::LoadText(std::string_view content) {
+  texts_.clear();
+  std::map<int, std::string> texts;
+  const int32_t status = Parse(content, texts);
+  if (status >= 1) texts_.swap(texts);
   return status;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace tavro {
 
@@ -38,6 +39,8 @@ class ProgramTexts {
   // Reads the file at `path`, replacing any texts held; returns a load status.
   // On failure no texts are held.
   int32_t Load(const std::string& path);
+  // The same from the bytes of such a file.
+  int32_t LoadText(std::string_view content);
   // The text as stored ("~" for an empty one), or nullptr when there is none.
   const std::string* Find(int n) const;
   // Program text n: empty when there is no such text or it is "~".
