@@ -52,6 +52,14 @@ void FrmFestivals::Open(const FestivalContext& fromMain) {
   lblStatus.visible = false;
   visible = true;
   ListYear(YearOfMoment(context));
+  // The first festival on or after the main window's day is chosen.
+  const int32_t today = static_cast<int32_t>(std::floor(ToCJDC(context.ajd, context.settings.referenceLongitude)));
+  for (size_t i = 0; i < days.size(); ++i)
+    if (days[i].jdn >= today) {
+      lstFestivals.index = static_cast<int>(i);
+      break;
+    }
+  EnableButtons();
   focus = "lstFestivals";
 }
 

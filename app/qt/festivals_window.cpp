@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -200,10 +199,6 @@ FestivalsWindow::FestivalsWindow(FrmFestivals& logic, QtPlatform& platform, QWid
   connect(goTo_, &QPushButton::clicked, this, [this] { Run([this] { f_.cmdGoTo_Click(); }); });
   connect(exportButton_, &QPushButton::clicked, this, [this] { Run([this] { f_.cmdExport_Click(); }); });
   connect(close_, &QPushButton::clicked, this, [this] { Run([this] { f_.cmdClose_Click(); }); });
-  // Escape closes the window from any of its widgets.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(escape, &QShortcut::activated, this, [this] { Run([this] { f_.cmdClose_Click(); }); });
 
   export_ = new FestivalExportDialog(f_.exportDialog, platform_, this);
   view_ = platform_.AddView([this] { Sync(); });
@@ -273,6 +268,16 @@ bool FestivalsWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void FestivalsWindow::keyPressEvent(QKeyEvent* e) {
+  // Escape closes the window as its Close does; the list, the year box and
+  // the buttons leave the key to the window.
+  if (e->key() == Qt::Key_Escape) {
+    Run([this] { f_.cmdClose_Click(); });
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void FestivalsWindow::changeEvent(QEvent* e) {

@@ -58,6 +58,7 @@ class FestivalsWindow : public QWidget {
  protected:
   void changeEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

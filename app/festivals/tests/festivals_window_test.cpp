@@ -168,6 +168,9 @@ TEST_F(FestivalsWithMain, ActivatingARowMovesTheMainWindow) {
   links->cmdFestivals_Click();
   FrmFestivals& w = links->festivals;
   ASSERT_EQ(w.listedYear, 2025);
+  // The next festival after the main window's day is chosen first.
+  ASSERT_TRUE(w.lstFestivals.Valid(w.lstFestivals.index));
+  EXPECT_EQ(w.lstFestivals.rows[w.lstFestivals.index][kFestivalColumnEnglish], "Dragon Raises Its Head");
   const int row = RowOf(w, "Mid-Autumn Festival");
   ASSERT_GE(row, 0);
   w.lstFestivals.index = row;
