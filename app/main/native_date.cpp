@@ -47,7 +47,9 @@ void FrmMain::ReadNativeOptions() {
   std::string value;
   if (platform_.ReadSetting(kShowSetting, value)) chkShowNativeNames.value = value == "1" ? 1 : 0;
   if (platform_.ReadSetting(kScriptSetting, value)) cboNativeScript.index = value == "1" ? 1 : 0;
-  DisplayNativeDate();
+  // Shown with the first display of the moment.
+  for (auto& l : lblNativeDate) l.visible = chkShowNativeNames.value == 1;
+  cboNativeScript.visible = chkShowNativeNames.value == 1 && Country() == kCountryChina;
 }
 
 Language FrmMain::NativeLanguage() const {
