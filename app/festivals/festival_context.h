@@ -17,7 +17,7 @@ struct FestivalContext {
 // Whether two contexts list the same rows (the moment aside).
 inline bool SameListing(const FestivalContext& a, const FestivalContext& b) {
   return a.country == b.country && a.settings.referenceLongitude == b.settings.referenceLongitude &&
-         a.settings.epoch == b.settings.epoch && a.language == b.language;
+         a.settings.epoch == b.settings.epoch && a.settings.method == b.settings.method && a.language == b.language;
 }
 
 }  // namespace tavro
