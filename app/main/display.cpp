@@ -138,6 +138,7 @@ void FrmMain::DisplayDatesAndTimes() {
                      (zone == 0 ? " in the Archetypes Calendar (GMT timezone)" : " in the Archetypes Calendar (CCT timezone)");
   }
   CompareArcWithChl();
+  DisplayNativeDate();
   SetTheFocus();
 }
 

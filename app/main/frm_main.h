@@ -14,6 +14,7 @@
 #include "app/main/move_units.h"
 #include "app/ui/controls.h"
 #include "app/ui/platform.h"
+#include "core/names/native_names.h"
 #include "core/time/settings.h"
 
 namespace tavro {
@@ -71,6 +72,14 @@ class FrmMain {
   // The data window's buttons: year data, the three lists, the self-test.
   ui::Button cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears, cmdTest;
   Label lblRefreshPeriod;
+  // Native names (native_date.cpp): a line with the date in the country's own
+  // script and the day's festivals; for China simplified or traditional
+  // characters. Both choices live in the settings store, not the state file.
+  ui::CheckBox chkShowNativeNames;
+  ui::ComboBox cboNativeScript;  // 0 simplified, 1 traditional
+  LabelPair lblNativeDate;
+  // Opens the festivals window (its logic is joined in app/windows).
+  ui::Button cmdFestivals;
   // Moving and searching (move.cpp, search.cpp).
   ui::Button cmdStop, cmdPauseResume;
   ui::Panel fraStopPauseResume;  // holds cmdStop and cmdPauseResume
@@ -178,6 +187,17 @@ class FrmMain {
   void chkAutoLog_Click();
   void optPlusMinus_Click(int index);  // 0 plus, 1 minus
 
+  // ---- native names (native_date.cpp) ----
+  // The language of the country's own names: vi, ja, or Chinese in the
+  // chosen characters.
+  Language NativeLanguage() const;
+  void chkShowNativeNames_Click();
+  void cboNativeScript_Click();
+  // The native line of the current moment (hidden unless asked for).
+  void DisplayNativeDate();
+  // Start-up: the two choices from the settings store.
+  void ReadNativeOptions();
+
   // ---- moving (move.cpp) ----
   void cmdMove_Click();
   void cmdMoveOneDay_Click();
@@ -222,6 +242,7 @@ class FrmMain {
 
  private:
   void DisplayChineseRows(double cjdc);  // steps 5 to 13 of the display
+  void InitNativeControls();
   void ApplyCountryCaptions();
   void ApplyCountryColours();
   void FillElementAnimalLists();

@@ -146,6 +146,7 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   cmdListJulianCENewYears.caption = "List Julian && Common Era new years";
   cmdTest.caption = "Test";
   cmdDisplayCalendar.caption = "Show lunar calendar month";
+  InitNativeControls();
   // The log and the other windows arrive later.
   for (ui::Button* b : {&cmdAddToLog, &cmdViewLog, &cmdClearLog, &cmdConfigureLog,
                         &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths, &cmdListJulianCENewYears,
@@ -260,6 +261,7 @@ bool FrmMain::Form_Load() {
     c = country[0] - '0';
   cboRefLong.index = c;
   cboLongitude.index = kCountryLongitudeIndex[c];
+  ReadNativeOptions();
 
   visible = true;
   picMoon.visible = false;

@@ -224,6 +224,8 @@ void MainWindow::BuildLayout() {
   AddRow(grid, r++, f_.lblJulianCalendarDate, DisplayRow::JC, "lblJulianCalendarDate");
   AddRow(grid, r++, f_.lblChineseLunarDate, DisplayRow::CHL, "lblChineseLunarDate");
   AddRow(grid, r++, f_.lblChineseSolarDate, DisplayRow::CHS, "lblChineseSolarDate");
+  // The date in the country's own script, shown when asked for.
+  AddRow(grid, r++, f_.lblNativeDate, std::nullopt, "lblNativeDate");
   AddRow(grid, r++, f_.lblArchetypesCalendarGMT, DisplayRow::ArcGmt, "lblArchetypesCalendarGMT");
   AddRow(grid, r++, f_.lblArchetypesCalendarCCT, DisplayRow::ArcZone, "lblArchetypesCalendarCCT");
   AddRow(grid, r++, f_.lblAstronomicalJulianDate, DisplayRow::AJD, "lblAstronomicalJulianDate");
@@ -308,6 +310,12 @@ void MainWindow::BuildLayout() {
   auto* autoLog = AddCheck(f_.chkAutoLog, "chkAutoLog");
   connect(autoLog, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkAutoLog_Click(); }); });
   checks->addWidget(autoLog);
+  auto* native = AddCheck(f_.chkShowNativeNames, "chkShowNativeNames");
+  connect(native, &QCheckBox::clicked, this, [this] { Run([this] { f_.chkShowNativeNames_Click(); }); });
+  checks->addWidget(native);
+  auto* script = AddCombo(f_.cboNativeScript, "cboNativeScript");
+  connect(script, qOverload<int>(&QComboBox::activated), this, [this] { Run([this] { f_.cboNativeScript_Click(); }); });
+  checks->addWidget(script);
   checks->addStretch();
   outer->addLayout(checks);
   checks = new QHBoxLayout();
@@ -380,6 +388,7 @@ void MainWindow::BuildLayout() {
   row->addWidget(AddButton(f_.cmdConfigureLog, "cmdConfigureLog", nullptr));
   row->addSpacing(16);
   row->addWidget(AddButton(f_.cmdDisplayCalendar, "cmdDisplayCalendar", nullptr));
+  row->addWidget(AddButton(f_.cmdFestivals, "cmdFestivals", nullptr));
   row->addStretch();
   row->addWidget(AddButton(f_.cmdSaveState, "cmdSaveState", [this] { f_.cmdSaveState_Click(); }));
   row->addWidget(AddButton(f_.cmdRestoreState, "cmdRestoreState", [this] { f_.cmdRestoreState_Click(); }));

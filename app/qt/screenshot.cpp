@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/qt/calendar_window.h"
+#include "app/qt/festivals_window.h"
 #include "app/qt/log_preferences_window.h"
 #include "app/qt/log_window.h"
 #include "app/qt/main_window.h"
@@ -44,7 +45,7 @@ QStringList ScreenshotWindows() {
 #ifdef TAVRO_QT_DATA_WINDOW
   names << "data";
 #endif
-  names << "multisearch";
+  names << "multisearch" << "festivals";
   return names;
 }
 
@@ -72,6 +73,11 @@ bool SaveScreenshot(MainWindow& main, FrmMain& f, QtPlatform& platform, Secondar
     return Save(windows.Data(), file);
   }
 #endif
+  if (window == "festivals") {
+    // The country's names beside the English ones, the first row chosen.
+    windows.OpenFestivals();
+    return Save(windows.Festivals(), file);
+  }
   if (window == "multisearch") {
     // As the "same element-animal day and month" search opens it: its first
     // two rows hold the names of the shown day and month.

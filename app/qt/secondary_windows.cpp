@@ -4,9 +4,11 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 #include "app/calendar/render/calendar_png.h"
 #include "app/qt/calendar_window.h"
+#include "app/qt/festivals_window.h"
 #include "app/qt/log_preferences_window.h"
 #include "app/qt/log_window.h"
 #include "app/qt/main_window.h"
@@ -28,6 +30,11 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
   Connect("cmdClearLog", &SecondaryWindows::ClearLog);
   Connect("cmdConfigureLog", &SecondaryWindows::ConfigureLog);
   Connect("cmdDisplayCalendar", &SecondaryWindows::DisplayCalendar);
+  Connect("cmdFestivals", &SecondaryWindows::OpenFestivals);
+  auto* festivalsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &main_);
+  connect(festivalsKey, &QShortcut::activated, this, [this] {
+    if (f_.cmdFestivals.enabled) OpenFestivals();
+  });
 #ifdef TAVRO_QT_DATA_WINDOW
   const std::pair<const char*, int> data[] = {{"cmdDisplayYearData", kWindowYearData},
                                               {"cmdListLunarNewYears", kWindowNewYears},
@@ -77,6 +84,8 @@ SecondaryWindows::~SecondaryWindows() {
 #ifdef TAVRO_QT_DATA_WINDOW
   delete data_;
 #endif
+  if (festivals_) festivals_->removeEventFilter(this);
+  delete festivals_;
   delete calendar_;
   delete preferences_;
   delete log_;
@@ -111,6 +120,14 @@ LogPreferencesWindow& SecondaryWindows::Preferences() {
 CalendarWindow& SecondaryWindows::Calendar() {
   if (!calendar_) calendar_ = new CalendarWindow(links_.calendar, &main_);
   return *calendar_;
+}
+
+FestivalsWindow& SecondaryWindows::Festivals() {
+  if (!festivals_) {
+    festivals_ = new FestivalsWindow(links_.festivals, platform_, &main_);
+    festivals_->installEventFilter(this);
+  }
+  return *festivals_;
 }
 
 #ifdef TAVRO_QT_DATA_WINDOW
@@ -191,6 +208,8 @@ void SecondaryWindows::DisplayCalendar() {
   }
   Calendar().OpenFrom(CalendarContextOf(f_), &main_);
 }
+
+void SecondaryWindows::OpenFestivals() { Festivals().OpenFrom(FestivalContextOf(f_), &main_); }
 
 void SecondaryWindows::OpenData(int window) {
 #ifdef TAVRO_QT_DATA_WINDOW

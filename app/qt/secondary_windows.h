@@ -1,5 +1,5 @@
 // The windows the main window opens: the log, its preferences, the month
-// calendar and the data window. Each is built on first use; the main window's
+// calendar, the festivals and the data window. Each is built on first use; the main window's
 // buttons for them are connected here, and each window's changes are mirrored
 // back into the main window (its "View log" and "Clear log", the focus).
 #pragma once
@@ -22,6 +22,7 @@ class LogWindow;
 class LogPreferencesWindow;
 class CalendarWindow;
 class DataWindow;
+class FestivalsWindow;
 
 class SecondaryWindows : public QObject {
  public:
@@ -36,6 +37,7 @@ class SecondaryWindows : public QObject {
   LogWindow& Log();
   LogPreferencesWindow& Preferences();
   CalendarWindow& Calendar();
+  FestivalsWindow& Festivals();
 #ifdef TAVRO_QT_DATA_WINDOW
   DataWindow& Data();
 #endif
@@ -46,6 +48,8 @@ class SecondaryWindows : public QObject {
   void ClearLog();
   void ConfigureLog();
   void DisplayCalendar();
+  // "Festivals" (or Ctrl+F): the festivals of the year of the main window's moment.
+  void OpenFestivals();
   // kWindowYearData, kWindowNewYears, kWindowMonthStarts, kWindowJcCeNewYears
   // or kWindowTest.
   void OpenData(int window);
@@ -68,6 +72,7 @@ class SecondaryWindows : public QObject {
   LogWindow* log_ = nullptr;
   LogPreferencesWindow* preferences_ = nullptr;
   CalendarWindow* calendar_ = nullptr;
+  FestivalsWindow* festivals_ = nullptr;
   DataWindow* data_ = nullptr;
   int view_ = 0;
 };

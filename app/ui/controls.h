@@ -60,6 +60,17 @@ struct Button {
   std::string tooltip;
 };
 
+// A list of rows in columns; the selection is a row index, -1 for none.
+struct Table {
+  std::vector<std::string> columns;            // the column titles
+  std::vector<std::vector<std::string>> rows;  // one text per column
+  int index = -1;
+  bool visible = true, enabled = true;
+  std::string tooltip;
+
+  bool Valid(int i) const { return i >= 0 && i < static_cast<int>(rows.size()); }
+};
+
 // A frame that groups other controls; hiding or disabling it acts on them all.
 struct Panel {
   bool visible = true, enabled = true;

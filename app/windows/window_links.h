@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/calendar/frm_calendar.h"
+#include "app/festivals/frm_festivals.h"
 #include "app/log/frm_log.h"
 #include "app/log/frm_log_preferences.h"
 #include "app/log/log_controller.h"
@@ -14,6 +15,12 @@ namespace tavro {
 
 // What the month calendar reads from the main window when it is opened.
 CalendarContext CalendarContextOf(const FrmMain& main);
+// What the festivals window reads from the main window.
+FestivalContext FestivalContextOf(const FrmMain& main);
+// The main window at noon on the reference meridian of day `jdn`, as a
+// search moves it: a typed entry is taken first, the moment must lie in the
+// range, and a repeated run keeps the moment its own.
+void MoveMainToDay(FrmMain& main, int32_t jdn);
 
 class WindowLinks {
  public:
@@ -26,6 +33,7 @@ class WindowLinks {
   FrmLogPreferences preferences;
   LogController logController;
   FrmCalendar calendar;
+  FrmFestivals festivals;
 
   // ---- the main window's buttons ----
   void cmdAddToLog_Click() { logController.cmdAddToLog_Click(); }
@@ -34,6 +42,8 @@ class WindowLinks {
   void cmdConfigureLog_Click() { logController.cmdLogPreferences_Click(); }
   // "Show lunar calendar month": the lunar month of the current moment.
   void cmdDisplayCalendar_Click();
+  // "Festivals": the festivals of the year of the current moment.
+  void cmdFestivals_Click();
 
   // Closing the main window by its frame: the log window goes first, then the
   // main window saves and ends as Quit does.

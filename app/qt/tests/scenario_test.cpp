@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,9 +17,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
@@ -29,6 +32,7 @@
 #include "app/main/frm_main.h"
 #include "app/multisearch/frm_multiple_el_an.h"
 #include "app/qt/calendar_window.h"
+#include "app/qt/festivals_window.h"
 #include "app/qt/log_preferences_window.h"
 #include "app/qt/log_window.h"
 #include "app/qt/main_window.h"
@@ -72,6 +76,9 @@ struct Home {
     App();
     qputenv("XDG_DATA_HOME", dir.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    // The settings store keeps the folder it found first: each test starts
+    // without the values an earlier one left there.
+    QSettings(tavro::ui::kOrganisation, tavro::ui::kApplication).clear();
   }
   std::string StatePath() const { return dir.path().toStdString() + "/Velmora/tavro.usr"; }
 };
@@ -203,6 +210,10 @@ TEST_P(EndMainWindow, EndsAtOnceAndSavesWhatIsShown) {
       p.Click("cmdAddToLog");
       p.Click("cmdViewLog");
       p.Click("cmdDisplayCalendar");
+      // The festivals window with its export dialog open.
+      p.Click("cmdFestivals");
+      p.Click(p.Find<QPushButton>(p.others.Festivals(), "cmdExport"));
+      EXPECT_TRUE(p.others.Festivals().ExportDialog().isVisible());
       shownAtQuit = p.logic.dblCurrentAJDate;
       run.mark = run.clock.elapsed();
       if (c.byFrame)
@@ -507,6 +518,140 @@ TEST(MultipleSearch, OpensOnTheScreenStopsAtOnceAndQuitEnds) {
   EXPECT_LT(after, 1000);
   EXPECT_FALSE(p.multipleWindow.isVisible());
   EXPECT_EQ(StateLines(p.home.StatePath()).size(), 79u);
+}
+
+// ---- native names and the festivals window ----
+
+// The native line appears under the lunar rows in Chinese characters that
+// follow the script box, and with every row shown the window still fits a
+// 1024 x 768 screen.
+TEST(NativeNames, LineFollowsTheBoxesAndTheWindowFits) {
+  Program p;
+  p.Convert("2024-02-10 ce");
+  auto* line = p.Find<QLabel>(p.window, "lblNativeDate_1");
+  auto* script = p.Find<QComboBox>(p.window, "cboNativeScript");
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_FALSE(script->isVisible());
+  p.Click("chkShowNativeNames");
+  ASSERT_TRUE(line->isVisible());
+  EXPECT_EQ(line->text(), "甲辰年正月初一   春节");
+  p.Choose("cboNativeScript", 1);
+  EXPECT_EQ(line->text(), "甲辰年正月初一   春節");
+  p.Click("chkShowCJDs");
+  EXPECT_LE(p.window.width(), 1010);
+  EXPECT_LE(p.window.height(), 730);
+  p.Choose("cboRefLong", 2);  // Japan
+  EXPECT_FALSE(script->isVisible());
+  EXPECT_TRUE(line->text().startsWith("甲辰年 1月1日 先勝")) << line->text().toStdString();
+  EXPECT_LE(p.window.width(), 1010);
+}
+
+// Opened by its button: a double-click on a row moves the main window to
+// that day; Enter on a row and on the focused Go to button does the same;
+// Escape closes the window and Ctrl+F opens it again.
+TEST(FestivalsWindow, RowsMoveTheMainWindowAndEscapeCloses) {
+  Program p;
+  p.Convert("2025-03-01 ce");
+  p.Click("cmdFestivals");
+  tavro::qt::FestivalsWindow& w = p.others.Festivals();
+  ASSERT_TRUE(w.isVisible());
+  EXPECT_EQ(w.windowTitle(), "Festivals 2025");
+  auto* list = p.Find<QTreeWidget>(w, "lstFestivals");
+  ASSERT_EQ(list->columnCount(), 4);
+  auto row = [&](const char* english) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      if (list->topLevelItem(i)->text(2) == english) return list->topLevelItem(i);
+    return static_cast<QTreeWidgetItem*>(nullptr);
+  };
+  QTreeWidgetItem* midAutumn = row("Mid-Autumn Festival");
+  ASSERT_NE(midAutumn, nullptr);
+  EXPECT_EQ(midAutumn->text(0), "2025-10-06");
+  EXPECT_EQ(midAutumn->text(1), "中秋节");
+  list->scrollToItem(midAutumn);
+  const QPoint at = list->visualItemRect(midAutumn).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(p.Shown("lblCommonEraDate_1").startsWith("2025-10-06 CE 04:00 GMT")) << p.Shown("lblCommonEraDate_1").toStdString();
+  EXPECT_TRUE(w.isVisible());
+
+  // Enter on the Lantern Festival's row.
+  QTreeWidgetItem* lantern = row("Lantern Festival");
+  ASSERT_NE(lantern, nullptr);
+  list->setFocus();
+  list->setCurrentItem(lantern);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_TRUE(p.Shown("lblCommonEraDate_1").startsWith(lantern->text(0))) << p.Shown("lblCommonEraDate_1").toStdString();
+  // Enter on the focused "Go to day" with the Qixi row chosen.
+  QTreeWidgetItem* qixi = row("Qixi Festival");
+  ASSERT_NE(qixi, nullptr);
+  list->setCurrentItem(qixi);
+  auto* goTo = p.Find<QPushButton>(w, "cmdGoTo");
+  goTo->setFocus();
+  QTest::keyClick(goTo, Qt::Key_Return);
+  EXPECT_TRUE(p.Shown("lblCommonEraDate_1").startsWith(qixi->text(0))) << p.Shown("lblCommonEraDate_1").toStdString();
+
+  // The year box: Enter lists the year typed.
+  auto* year = p.Find<QLineEdit>(w, "txbYear");
+  p.Type(year, "2024");
+  QTest::keyClick(year, Qt::Key_Return);
+  EXPECT_EQ(w.windowTitle(), "Festivals 2024");
+  ASSERT_NE(row("Spring Festival"), nullptr);
+  EXPECT_EQ(row("Spring Festival")->text(0), "2024-02-10");
+
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_FALSE(w.isVisible());
+  p.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.window));
+  QTest::keyClick(&p.window, Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(w.isVisible());
+  // Opened again: the year of the main window's moment.
+  EXPECT_EQ(w.windowTitle(), "Festivals 2025");
+}
+
+// The export dialog through the real widgets: the file dialog answered by
+// the test, the file written, the window says so; Escape cancels.
+TEST(FestivalsWindow, ExportDialogSavesTheFileChosen) {
+  struct Scripted : tavro::qt::QtPlatform {
+    std::string answer;
+    std::string SaveFileDialog(const std::string&, const std::string& suggested, const std::string&) override {
+      suggestedName = suggested;
+      return answer;
+    }
+    std::string suggestedName;
+  };
+  Home home;
+  Scripted platform;
+  platform.nonInteractive = true;
+  tavro::FrmMain logic{platform};
+  tavro::qt::MainWindow window{logic, platform};
+  tavro::qt::SecondaryWindows others{window, logic, platform};
+  ASSERT_TRUE(logic.Form_Load());
+  window.show();
+  window.PushToWidgets();
+  others.OpenFestivals();
+  tavro::qt::FestivalsWindow& w = others.Festivals();
+  QTest::mouseClick(w.findChild<QPushButton*>("cmdExport"), Qt::LeftButton);
+  tavro::qt::FestivalExportDialog& dialog = w.ExportDialog();
+  ASSERT_TRUE(dialog.isVisible());
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_FALSE(others.links().festivals.exportDialog.visible);
+
+  QTest::mouseClick(w.findChild<QPushButton*>("cmdExport"), Qt::LeftButton);
+  ASSERT_TRUE(dialog.isVisible());
+  auto* to = dialog.findChild<QLineEdit*>("txbTo");
+  to->setFocus();
+  to->selectAll();
+  QTest::keyClicks(to, QString::number(std::stoi(others.links().festivals.txbYear.text) + 2));
+  platform.answer = home.dir.filePath("three-years").toStdString();
+  QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(platform.suggestedName.rfind("tavro-china-", 0), 0u) << platform.suggestedName;
+  const QString file = home.dir.filePath("three-years.ics");
+  ASSERT_TRUE(QFile::exists(file));
+  EXPECT_TRUE(w.findChild<QLabel*>("lblStatus")->text().contains(file));
+  window.hide();
+  w.hide();
 }
 
 #ifdef TAVRO_QT_DATA_WINDOW

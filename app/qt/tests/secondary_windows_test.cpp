@@ -146,7 +146,7 @@ TEST_P(Screenshot, WritesAPictureOfTheWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, Screenshot,
-                         ::testing::Values("main", "log", "preferences", "calendar", "data", "multisearch"));
+                         ::testing::Values("main", "log", "preferences", "calendar", "data", "multisearch", "festivals"));
 
 TEST(Screenshot, UnknownWindowIsAUsageError) {
   const std::string cmd = "QT_QPA_PLATFORM=offscreen '" TAVRO_GUI "' --screenshot /dev/null --window nosuch 2>/dev/null";
