@@ -48,8 +48,9 @@ test: build fuzz-build
 
 # The fuzz targets are built by clang in a tree of their own (the main build uses g++).
 fuzz-build: deps
-	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14
-	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
+	  -DTAVRO_FUZZ=ON -DTAVRO_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets
 
 fuzz: fuzz-build
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
@@ -68,7 +69,7 @@ package: release
 	  echo "lintian $$deb"; lintian --fail-on error $$deb
 
 bench: bench-deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVRO_BENCH=ON
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVRO_BENCH=ON -DTAVRO_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j$(JOBS)
 	@for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 

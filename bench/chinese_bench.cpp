@@ -10,11 +10,9 @@
 #include "core/chinese/lunar_year_cache.h"
 #include "core/time/euro_date.h"
 
-#ifdef TAVRO_HAVE_ICU
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
-#endif
 
 namespace {
 
@@ -105,7 +103,6 @@ void BM_Days1901To2100_Warm(benchmark::State& state) {
 }
 BENCHMARK(BM_Days1901To2100_Warm)->Unit(benchmark::kMillisecond);
 
-#ifdef TAVRO_HAVE_ICU
 // ICU's Chinese calendar: year, month, leap flag and day of each day of
 // 1901..2100 at 120 degrees East (UTC+8), noon local time.
 void BM_Icu_Days1901To2100(benchmark::State& state) {
@@ -131,6 +128,5 @@ void BM_Icu_Days1901To2100(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * (kLast2100 - kFirst1901 + 1));
 }
 BENCHMARK(BM_Icu_Days1901To2100)->Unit(benchmark::kMillisecond);
-#endif
 
 }  // namespace

@@ -13,9 +13,7 @@
 #include "cli/command.h"
 #include "cli/options.h"
 #include "core/time/scales.h"
-#ifdef TAVRO_HAVE_RENDER
 #include "app/calendar/render/calendar_png.h"
-#endif
 
 namespace tavro::cli {
 namespace {
@@ -27,7 +25,6 @@ struct CalendarOptions {
   bool arc = false;
 };
 
-#ifdef TAVRO_HAVE_RENDER
 // The headless platform, with the day pictures read by Qt and the save
 // dialog answered by --png.
 class CalendarPlatform : public ui::HeadlessPlatform {
@@ -92,9 +89,6 @@ int Run(CalendarOptions& co) {
             << cal.month.yearAndMonth << "\n";
   return 0;
 }
-#else
-int Run(CalendarOptions&) { return UsageError("calendar: this build cannot draw pictures (Qt is missing)"); }
-#endif
 
 CommandRun Setup(CLI::App& app) {
   auto o = std::make_shared<CalendarOptions>();

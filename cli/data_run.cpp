@@ -1,6 +1,3 @@
-// Built only when the data window is part of the build.
-#ifdef TAVRO_HAVE_DATA_WINDOW
-
 #include "cli/data_run.h"
 
 #include <iostream>
@@ -89,4 +86,3 @@ int RunDataWindow(const std::string& command, const HeadlessDataOptions& o, bool
 
 }  // namespace tavro::cli
 
-#endif  // TAVRO_HAVE_DATA_WINDOW

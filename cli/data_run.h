@@ -3,7 +3,6 @@
 // window's text as printed output.
 #pragma once
 
-#ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <functional>
 #include <iosfwd>
@@ -63,4 +62,3 @@ int RunDataWindow(const std::string& command, const HeadlessDataOptions& o, bool
 
 }  // namespace tavro::cli
 
-#endif  // TAVRO_HAVE_DATA_WINDOW

@@ -1,8 +1,6 @@
 // tavro-cli list: the data window's lists of lunar new years (or anniversaries
 // of the entry's lunar date), month starts, leap months, and the lunar dates
 // of Julian or CE new years.
-// Built only when the data window is part of the build.
-#ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -63,4 +61,3 @@ const Registration reg{"list", "the data window's lists: lunar new years, month 
 }  // namespace
 }  // namespace tavro::cli
 
-#endif  // TAVRO_HAVE_DATA_WINDOW

@@ -1,8 +1,6 @@
 // tavro-cli self-test: the data window's conversion self-test, on 1000 random
 // date pairs (reproducible with --seed) or on the dates of a typed moment.
 // Exit status 1 when a conversion did not come back unchanged.
-// Built only when the data window is part of the build.
-#ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -75,4 +73,3 @@ const Registration reg{"self-test", "the data window's conversion self-test (exi
 }  // namespace
 }  // namespace tavro::cli
 
-#endif  // TAVRO_HAVE_DATA_WINDOW

@@ -1,7 +1,5 @@
 // tavro-cli year-data: the data window's year data (dark moons of three sui,
 // optionally with the solar terms) for a moment.
-// Built only when the data window is part of the build.
-#ifdef TAVRO_HAVE_DATA_WINDOW
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -48,4 +46,3 @@ const Registration reg{"year-data", "the data window's year data: dark moons (an
 }  // namespace
 }  // namespace tavro::cli
 
-#endif  // TAVRO_HAVE_DATA_WINDOW

@@ -9,7 +9,7 @@ build=$1
 seconds=$2
 seeds=$(dirname "$0")/corpus
 status=0
-for target in "$build"/fuzz_*; do
+for target in "$build"/bin/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
   mkdir -p "$build/corpus/$name" "$build/crashes"

@@ -61,8 +61,8 @@ class FrmMain {
   Label lblRefLong, lblLongitude, lblEpoch, lblMethod;
   ui::CheckBox chkShowARC, chkShowCJDs;
 
-  // ---- controls: moves, searches, log, state (moves, searches and the other
-  // windows arrive later; their buttons stay disabled until then) ----
+  // ---- controls: moves, searches, log, state (the buttons of the other
+  // windows stay disabled until those windows are joined to this one) ----
   ui::ComboBox cboMoveStep, cboRefreshPeriod, cboTarget;
   std::array<ui::OptionButton, 2> optMoveDirection;  // forward, back
   ui::OptionButton optNext, optPrevious;
@@ -126,7 +126,8 @@ class FrmMain {
   std::array<int, 4> dataWindowChecks{0, 1, 0, 0};
   std::string stateFilePath;       // empty until start-up has found the folder
 
-  // Hooks for the windows that arrive later (log, moves).
+  // Hooks: the joined log window sets autoLog; updateMoveOptions refreshes
+  // the keep boxes after a change of the move options.
   std::function<void(int kind)> autoLog;
   std::function<void()> updateMoveOptions;
 

@@ -147,7 +147,7 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   cmdTest.caption = "Test";
   cmdDisplayCalendar.caption = "Show lunar calendar month";
   InitNativeControls();
-  // The log and the other windows arrive later.
+  // The log and the other windows enable these when they are joined.
   for (ui::Button* b : {&cmdAddToLog, &cmdViewLog, &cmdClearLog, &cmdConfigureLog,
                         &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths, &cmdListJulianCENewYears,
                         &cmdTest, &cmdDisplayCalendar})

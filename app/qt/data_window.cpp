@@ -1,6 +1,3 @@
-// Built only when the data window logic is part of the build.
-#ifdef TAVRO_HAVE_DATA_WINDOW
-
 #include "app/qt/data_window.h"
 
 #include <QCheckBox>
@@ -368,4 +365,3 @@ void DataWindow::closeEvent(QCloseEvent* e) {
 
 }  // namespace tavro::qt
 
-#endif  // TAVRO_HAVE_DATA_WINDOW

@@ -13,9 +13,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/secondary_windows.h"
-#ifdef TAVRO_QT_DATA_WINDOW
 #include "app/qt/data_window.h"
-#endif
 #include "app/qt/multisearch_window.h"
 #include "core/chinese/chinese_date.h"
 #include "core/chinese/conversion.h"
@@ -42,9 +40,7 @@ bool Save(QWidget& w, const QString& file) {
 
 QStringList ScreenshotWindows() {
   QStringList names = {"main", "log", "preferences", "calendar"};
-#ifdef TAVRO_QT_DATA_WINDOW
   names << "data";
-#endif
   names << "multisearch" << "festivals";
   return names;
 }
@@ -67,12 +63,10 @@ bool SaveScreenshot(MainWindow& main, FrmMain& f, QtPlatform& platform, Secondar
     windows.DisplayCalendar();
     return Save(windows.Calendar(), file);
   }
-#ifdef TAVRO_QT_DATA_WINDOW
   if (window == "data") {
     windows.OpenData(kWindowYearData);
     return Save(windows.Data(), file);
   }
-#endif
   if (window == "festivals") {
     // The country's names beside the English ones, the first row chosen.
     windows.OpenFestivals();

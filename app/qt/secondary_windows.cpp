@@ -13,9 +13,7 @@
 #include "app/qt/log_window.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
-#ifdef TAVRO_QT_DATA_WINDOW
 #include "app/qt/data_window.h"
-#endif
 
 namespace tavro::qt {
 
@@ -35,7 +33,6 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
   connect(festivalsKey, &QShortcut::activated, this, [this] {
     if (f_.cmdFestivals.enabled) OpenFestivals();
   });
-#ifdef TAVRO_QT_DATA_WINDOW
   const std::pair<const char*, int> data[] = {{"cmdDisplayYearData", kWindowYearData},
                                               {"cmdListLunarNewYears", kWindowNewYears},
                                               {"cmdListLeapMonths", kWindowMonthStarts},
@@ -48,7 +45,6 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
   for (ui::Button* b : {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
                         &f_.cmdListJulianCENewYears, &f_.cmdTest})
     b->enabled = true;
-#endif
   // The calendar's Close shows the main window again.
   links_.calendar.onClose = [this, close = links_.calendar.onClose] {
     if (close) close();
@@ -78,12 +74,8 @@ SecondaryWindows::~SecondaryWindows() {
   main_.afterPush = nullptr;
   main_.removeEventFilter(this);
   if (preferences_) preferences_->removeEventFilter(this);
-#ifdef TAVRO_QT_DATA_WINDOW
   if (data_) data_->removeEventFilter(this);
-#endif
-#ifdef TAVRO_QT_DATA_WINDOW
   delete data_;
-#endif
   if (festivals_) festivals_->removeEventFilter(this);
   delete festivals_;
   delete calendar_;
@@ -130,7 +122,6 @@ FestivalsWindow& SecondaryWindows::Festivals() {
   return *festivals_;
 }
 
-#ifdef TAVRO_QT_DATA_WINDOW
 DataWindow& SecondaryWindows::Data() {
   if (!data_) {
     data_ = new DataWindow(platform_, f_, &main_);
@@ -138,7 +129,6 @@ DataWindow& SecondaryWindows::Data() {
   }
   return *data_;
 }
-#endif
 
 void SecondaryWindows::ShowLogIfOpened() {
   if (links_.log.visible) Log().ShowOver(&main_);
@@ -149,17 +139,12 @@ void SecondaryWindows::SyncLog() {
 }
 
 bool SecondaryWindows::DataRunning() const {
-#ifdef TAVRO_QT_DATA_WINDOW
   return data_ && data_->logic().running;
-#else
-  return false;
-#endif
 }
 
 void SecondaryWindows::SyncOthers() {
   SyncLog();
   if (preferences_ && links_.preferences.visible) preferences_->Sync();
-#ifdef TAVRO_QT_DATA_WINDOW
   // While a listing or the self-test runs, however it was started, the
   // main window's data buttons cannot start another one.
   const bool idle = !DataRunning();
@@ -172,7 +157,6 @@ void SecondaryWindows::SyncOthers() {
     }
   if (changed) main_.PushToWidgets();
   if (data_) data_->Sync();
-#endif
 }
 
 void SecondaryWindows::BackToMain() {
@@ -212,7 +196,6 @@ void SecondaryWindows::DisplayCalendar() {
 void SecondaryWindows::OpenFestivals() { Festivals().OpenFrom(FestivalContextOf(f_), &main_); }
 
 void SecondaryWindows::OpenData(int window) {
-#ifdef TAVRO_QT_DATA_WINDOW
   // A listing yields to the event loop as it goes: a click that arrives
   // during it neither starts another one nor changes the kind shown.
   if (DataRunning()) return;
@@ -224,9 +207,6 @@ void SecondaryWindows::OpenData(int window) {
   else
     d.List(window);
   platform_.Sync();
-#else
-  (void)window;
-#endif
 }
 
 bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {

@@ -9,11 +9,6 @@
 
 #include "app/windows/window_links.h"
 
-// The data window's widgets, when its logic is part of the build.
-#if defined(TAVRO_HAVE_DATA_WINDOW) && __has_include("app/qt/data_window.h")
-#define TAVRO_QT_DATA_WINDOW 1
-#endif
-
 namespace tavro::qt {
 
 class MainWindow;
@@ -38,9 +33,7 @@ class SecondaryWindows : public QObject {
   LogPreferencesWindow& Preferences();
   CalendarWindow& Calendar();
   FestivalsWindow& Festivals();
-#ifdef TAVRO_QT_DATA_WINDOW
   DataWindow& Data();
-#endif
 
   // The main window's buttons.
   void AddToLog();

@@ -39,9 +39,7 @@
 #include "app/qt/multisearch_window.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/secondary_windows.h"
-#ifdef TAVRO_QT_DATA_WINDOW
 #include "app/qt/data_window.h"
-#endif
 
 namespace {
 
@@ -160,9 +158,7 @@ qint64 RunEventLoop(Program& p, LoopRun& run, const std::function<void()>& scrip
     run.forced = true;
     p.logic.blnRepeat = false;
     p.logic.blnPause = false;
-#ifdef TAVRO_QT_DATA_WINDOW
     p.others.Data().logic().blnStop = true;
-#endif
     p.multipleLogic.blnStop = true;
     QCoreApplication::exit(1);
   });
@@ -402,13 +398,11 @@ TEST(Keyboard, EnterPressesTheFocusedButtonAndEscapeCloses) {
   ASSERT_TRUE(prefs.isVisible());
   QTest::keyClick(&prefs, Qt::Key_Escape);
   EXPECT_FALSE(prefs.isVisible());
-#ifdef TAVRO_QT_DATA_WINDOW
   p.Click("cmdDisplayYearData");
   tavro::qt::DataWindow& data = p.others.Data();
   ASSERT_TRUE(data.isVisible());
   QTest::keyClick(&data, Qt::Key_Escape);
   EXPECT_FALSE(data.isVisible());
-#endif
 }
 
 // ---- the display ----
@@ -654,7 +648,6 @@ TEST(FestivalsWindow, ExportDialogSavesTheFileChosen) {
   w.hide();
 }
 
-#ifdef TAVRO_QT_DATA_WINDOW
 // ---- the data window ----
 
 // A test typed into the data window's start box goes through the main
@@ -733,6 +726,5 @@ INSTANTIATE_TEST_SUITE_P(EveryState, EndDataWindow,
                          ::testing::Values(DataCase{"Idle", 0}, DataCase{"List", tavro::kWindowNewYears},
                                            DataCase{"SelfTest", tavro::kWindowTest}),
                          [](const auto& info) { return std::string(info.param.name); });
-#endif
 
 }  // namespace

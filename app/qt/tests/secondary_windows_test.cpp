@@ -18,9 +18,7 @@
 #include "app/qt/qt_platform.h"
 #include "app/qt/screenshot.h"
 #include "app/qt/secondary_windows.h"
-#ifdef TAVRO_QT_DATA_WINDOW
 #include "app/qt/data_window.h"
-#endif
 
 namespace {
 
@@ -110,7 +108,6 @@ TEST(SecondaryWindows, CalendarAndDataOpenOnTheCurrentMoment) {
   EXPECT_EQ(p.others.links().calendar.lblYearAndMonth.caption, "Common Era year 2024 (February-March)");
   QTest::mouseClick(cal.findChildren<QPushButton*>().back(), Qt::LeftButton);  // Close
   EXPECT_FALSE(cal.isVisible());
-#ifdef TAVRO_QT_DATA_WINDOW
   p.Click("cmdDisplayYearData");
   tavro::qt::DataWindow& data = p.others.Data();
   EXPECT_TRUE(data.isVisible());
@@ -118,7 +115,6 @@ TEST(SecondaryWindows, CalendarAndDataOpenOnTheCurrentMoment) {
   EXPECT_NE(data.logic().txbText.text.find("beginning 79-40 (2023 CE)"), std::string::npos);
   // Its buttons in the main window work again once the listing is done.
   EXPECT_TRUE(p.Button("cmdListLunarNewYears")->isEnabled());
-#endif
   p.window.hide();
 }
 
