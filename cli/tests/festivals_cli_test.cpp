@@ -207,8 +207,9 @@ print('\n'.join(sorted(uids)))
   EXPECT_EQ(refused.status, 2);
   EXPECT_TRUE(Has(refused.err, "ics: cannot write " + folder + ": ")) << refused.err;
   EXPECT_TRUE(std::filesystem::is_directory(folder));
-  for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir()))
-    EXPECT_FALSE(Has(entry.path().filename().string(), ".folder.")) << entry.path();
+  const std::string tempPrefix = "." + std::filesystem::path(folder).filename().string() + ".";
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(folder).parent_path()))
+    EXPECT_NE(entry.path().filename().string().rfind(tempPrefix, 0), 0u) << entry.path();
   std::filesystem::remove(folder);
   for (const std::string& f : {script, file, copy}) std::filesystem::remove(f);
 }
