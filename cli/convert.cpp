@@ -15,6 +15,7 @@
 #include "app/ui/headless_platform.h"
 #include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/lang_option.h"
 #include "cli/native.h"
 #include "cli/options.h"
 #include "cli/rows.h"
@@ -62,12 +63,12 @@ int Run(ConvertOptions& o) {
   if (w.json && o.log) return UsageError("convert: give --json or --log, not both");
   if (o.batch && o.log) return UsageError("convert: give --batch or --log, not both");
   if (o.batch && o.entry.given()) return UsageError("convert: give ENTRY or --batch, not both");
-  if (Given(o.lang.option) && o.log) return UsageError("convert: give --lang or --log, not both");
+  if (o.lang.given() && o.log) return UsageError("convert: give --lang or --log, not both");
   std::string langError;
   const std::optional<Language> language = ParseLang(o.lang, langError);
   if (!language) return UsageError("convert: " + langError);
   // Without --lang the output stays as it has always been.
-  const std::optional<Language> native = Given(o.lang.option) ? language : std::nullopt;
+  const std::optional<Language> native = o.lang.given() ? language : std::nullopt;
   const bool compute = o.entry.given() || !o.plus.empty() || !o.minus.empty();
   // Without a date to compute the zone is never used, nor checked.
   if (!compute && !o.batch) w.zone.clear();

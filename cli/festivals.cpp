@@ -5,7 +5,7 @@
 
 #include "cli/chinese_options.h"
 #include "cli/command.h"
-#include "cli/native.h"
+#include "cli/lang_option.h"
 #include "core/chinese/chinese_text.h"
 #include "core/festivals/festivals.h"
 

@@ -16,7 +16,7 @@
 
 #include "cli/chinese_options.h"
 #include "cli/command.h"
-#include "cli/native.h"
+#include "cli/lang_option.h"
 #include "core/ics/calendar_events.h"
 
 namespace tavro::cli {

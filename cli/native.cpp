@@ -1,6 +1,5 @@
 #include "cli/native.h"
 
-#include <CLI/CLI.hpp>
 #include <cmath>
 
 #include "app/main/frm_main.h"
@@ -10,17 +9,6 @@
 #include "core/time/scales.h"
 
 namespace tavro::cli {
-
-void AddLangOption(CLI::App& app, LangOption& o, const std::string& help) {
-  o.option = app.add_option("--lang", o.value, help)->type_name("TAG");
-}
-
-std::optional<Language> ParseLang(const LangOption& o, std::string& error) {
-  if (!Given(o.option)) return Language::English;
-  const auto language = LanguageOfTag(o.value);
-  if (!language) error = "--lang must be en, zh-Hans, zh-Hant, vi or ja, not '" + o.value + "'";
-  return language;
-}
 
 NativeDay NativeOfMoment(const FrmMain& f, Language language) {
   NativeDay d;

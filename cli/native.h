@@ -1,37 +1,20 @@
-// --lang: the date and festivals of a moment in the script of a language, for
-// the commands that print the main window's moment (convert, its batch) and
-// for the listings (festivals, ics).
+// The date and festivals of the window's moment in the script of a language,
+// for convert --lang and its batch.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/command.h"
 #include "cli/moment.h"
 #include "core/festivals/festival_rules.h"
 #include "core/names/native_names.h"
-
-namespace CLI {
-class App;
-class Option;
-}  // namespace CLI
 
 namespace tavro {
 class FrmMain;
 }
 
 namespace tavro::cli {
-
-struct LangOption {
-  std::string value;
-  CLI::Option* option = nullptr;
-};
-void AddLangOption(CLI::App& app, LangOption& o, const std::string& help);
-
-// The language of --lang (English when it was not given); nullopt with a
-// message in `error` for an unknown tag.
-std::optional<Language> ParseLang(const LangOption& o, std::string& error);
 
 // The civil day at the reference meridian of the window's moment, in a language.
 struct NativeDay {
