@@ -3,6 +3,7 @@
 #include "app/main/frm_main.h"
 #include "app/ui/headless_platform.h"
 #include "cli/moment.h"
+#include "cli/native.h"
 #include "cli/rows.h"
 
 namespace tavro::cli {
@@ -15,9 +16,22 @@ std::string WithoutLineEnds(std::string s) {
 
 }  // namespace
 
+std::string BatchHeader(bool native) {
+  std::string header = kBatchHeader;
+  if (native) header.insert(header.size() - 1, "\tnative\tfestivals");
+  return header;
+}
+
 BatchConverter::BatchConverter(FrmMain& f, ui::HeadlessPlatform& platform, std::ostringstream& messages,
-                               const WindowOptions& o, std::string plusMinus, bool minus)
-    : f_(f), platform_(platform), messages_(messages), o_(o), plusMinus_(std::move(plusMinus)), minus_(minus) {
+                               const WindowOptions& o, std::string plusMinus, bool minus,
+                               std::optional<Language> native)
+    : f_(f),
+      platform_(platform),
+      messages_(messages),
+      o_(o),
+      plusMinus_(std::move(plusMinus)),
+      minus_(minus),
+      native_(native) {
   startCalendar_ = f_.intCalendar;
   // Standard input holds the entries: the "Calendar?" question is answered
   // by --calendar alone.
@@ -49,6 +63,7 @@ bool BatchConverter::Convert(const std::string& entry, std::string& out) {
     record["entry"] = entry;
     if (error.empty()) {
       record.update(MomentJson(f_));
+      if (native_) record["native"] = NativeJson(NativeOfMoment(f_, *native_));
     } else {
       record["error"] = error;
     }
@@ -61,8 +76,12 @@ bool BatchConverter::Convert(const std::string& entry, std::string& out) {
             &f_.lblChineseSolarDate, &f_.lblArchetypesCalendarGMT, &f_.lblChronologicalJulianDateLondon,
             &f_.lblChronologicalJulianDateBeijing})
         out += "\t" + TsvCell((*row)[1].caption);
+      if (native_) {
+        const NativeDay day = NativeOfMoment(f_, *native_);
+        out += "\t" + TsvCell(day.date) + "\t" + TsvCell(FestivalNamesText(day));
+      }
     } else {
-      out += std::string(8, '\t');
+      out += std::string(native_ ? 10 : 8, '\t');
     }
   }
   return error.empty();

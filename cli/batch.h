@@ -1,10 +1,12 @@
 // convert --batch: many entries through one main window, one record each.
 #pragma once
 
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "cli/options.h"
+#include "core/names/native_names.h"
 
 namespace tavro {
 class FrmMain;
@@ -17,6 +19,8 @@ namespace tavro::cli {
 
 // The TSV header line of the batch records.
 inline constexpr const char* kBatchHeader = "entry\terror\tajd\tce\tjc\tchl\tchs\tarc\tcjdl\tcjdc\n";
+// kBatchHeader, with the columns `native` and `festivals` for --lang.
+std::string BatchHeader(bool native);
 
 // Converts entries one at a time as `convert ENTRY` with the same options
 // would, each from the same start: the window's calendar and zone choice are
@@ -25,8 +29,9 @@ class BatchConverter {
  public:
   // `f` is loaded and its options applied; `messages` receives what
   // `platform` shows. `plusMinus` is the --plus or --minus value (or empty).
+  // With `native` every record also holds the day's native date and festivals.
   BatchConverter(FrmMain& f, ui::HeadlessPlatform& platform, std::ostringstream& messages, const WindowOptions& o,
-                 std::string plusMinus, bool minus);
+                 std::string plusMinus, bool minus, std::optional<Language> native = std::nullopt);
 
   // Appends the record of one entry (a line without its line end) to `out`;
   // false when the entry failed (its record holds the message).
@@ -39,6 +44,7 @@ class BatchConverter {
   WindowOptions o_;
   std::string plusMinus_;
   bool minus_;
+  std::optional<Language> native_;
   int startCalendar_;
 };
 

@@ -43,7 +43,8 @@ struct ChineseArgs {
   bool given(int k) const { return Given(options[k]); }
 };
 
-inline void AddChineseOptions(CLI::App& app, ChineseArgs& a, const std::string& fromTo) {
+// `format`: whether the command takes --format.
+inline void AddChineseOptions(CLI::App& app, ChineseArgs& a, const std::string& fromTo, bool format = true) {
   a.options[ChineseArgs::kFrom] = app.add_option("--from", a.values[ChineseArgs::kFrom], "first " + fromTo + "; required");
   a.options[ChineseArgs::kTo] = app.add_option("--to", a.values[ChineseArgs::kTo], "last " + fromTo + "; required");
   a.options[ChineseArgs::kCountry] =
@@ -56,6 +57,7 @@ inline void AddChineseOptions(CLI::App& app, ChineseArgs& a, const std::string& 
       app.add_option("--epoch", a.values[ChineseArgs::kEpoch], "-2696 or -2636")->type_name("YEAR");
   a.options[ChineseArgs::kMethod] =
       app.add_option("--method", a.values[ChineseArgs::kMethod], "true or mean (sun)")->type_name("SUN");
+  if (!format) return;
   a.options[ChineseArgs::kFormat] =
       app.add_option("--format", a.values[ChineseArgs::kFormat], "tsv (default), csv or json")->type_name("FORMAT");
 }

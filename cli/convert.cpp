@@ -15,6 +15,8 @@
 #include "app/ui/headless_platform.h"
 #include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/lang_option.h"
+#include "cli/native.h"
 #include "cli/options.h"
 #include "cli/rows.h"
 
@@ -27,15 +29,18 @@ struct ConvertOptions {
   std::string plus, minus;
   bool log = false;  // the entry "Add to log" would write, default preferences
   bool batch = false;
+  LangOption lang;  // adds the native date and the day's festivals
 };
 
 bool IsBlankLine(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
 
 // One record a line of standard input; status 2 when any entry failed.
-int RunBatch(FrmMain& f, ui::HeadlessPlatform& platform, std::ostringstream& messages, const ConvertOptions& o) {
-  BatchConverter converter(f, platform, messages, o.window, o.plus.empty() ? o.minus : o.plus, !o.minus.empty());
+int RunBatch(FrmMain& f, ui::HeadlessPlatform& platform, std::ostringstream& messages, const ConvertOptions& o,
+             std::optional<Language> language) {
+  BatchConverter converter(f, platform, messages, o.window, o.plus.empty() ? o.minus : o.plus, !o.minus.empty(),
+                           language);
   std::ios::sync_with_stdio(false);
-  std::string out = o.window.json ? "" : kBatchHeader;
+  std::string out = o.window.json ? "" : BatchHeader(language.has_value());
   bool failed = false;
   for (std::string line; std::getline(std::cin, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -58,6 +63,12 @@ int Run(ConvertOptions& o) {
   if (w.json && o.log) return UsageError("convert: give --json or --log, not both");
   if (o.batch && o.log) return UsageError("convert: give --batch or --log, not both");
   if (o.batch && o.entry.given()) return UsageError("convert: give ENTRY or --batch, not both");
+  if (o.lang.given() && o.log) return UsageError("convert: give --lang or --log, not both");
+  std::string langError;
+  const std::optional<Language> language = ParseLang(o.lang, langError);
+  if (!language) return UsageError("convert: " + langError);
+  // Without --lang the output stays as it has always been.
+  const std::optional<Language> native = o.lang.given() ? language : std::nullopt;
   const bool compute = o.entry.given() || !o.plus.empty() || !o.minus.empty();
   // Without a date to compute the zone is never used, nor checked.
   if (!compute && !o.batch) w.zone.clear();
@@ -69,7 +80,7 @@ int Run(ConvertOptions& o) {
 
   // Options, as the window's lists would set them.
   if (const std::string error = ApplyWindowOptions(f, w); !error.empty()) return UsageError("convert: " + error);
-  if (o.batch) return RunBatch(f, platform, messages, o);
+  if (o.batch) return RunBatch(f, platform, messages, o, native);
   platform.ask = [&](const std::string& text, const std::string&, ui::Buttons) {
     if (!w.calendar.empty()) return ui::Answer::Yes;
     if (isatty(0) && isatty(2)) {
@@ -97,7 +108,18 @@ int Run(ConvertOptions& o) {
     return 0;
   }
 
-  std::cout << RowsText(f, w.json);
+  if (!native) {
+    std::cout << RowsText(f, w.json);
+  } else if (w.json) {
+    Json j = MomentJson(f);
+    Json rows = std::move(j["rows"]);
+    j.erase("rows");
+    j["native"] = NativeJson(NativeOfMoment(f, *native));
+    j["rows"] = std::move(rows);
+    std::cout << JsonText(j, 2) << "\n";
+  } else {
+    std::cout << RowsText(f, false) << NativeRowsText(NativeOfMoment(f, *native));
+  }
   return 0;
 }
 
@@ -110,6 +132,8 @@ CommandRun Setup(CLI::App& app) {
   app.add_flag("--log", o->log, "print the entry \"Add to log\" would write (default preferences)");
   app.add_flag("--batch", o->batch,
                "read entries from standard input, one a line; one record each (TSV, or JSON lines with --json)");
+  AddLangOption(app, o->lang,
+                "en, zh-Hans, zh-Hant, vi or ja: add the lunar date in that language and the day's festivals");
   return [o] { return Run(*o); };
 }
 
