@@ -10,16 +10,9 @@
 #include "app/qt/help_window.h"
 #include "tavro_version.h"
 
-namespace {
+#include "app/qt/tests/test_app.h"
 
-QApplication& App() {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-  static int argc = 1;
-  static char name[] = "tavro_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+namespace {
 
 TEST(AboutBox, OpensFromTheHelpWindowWithVersionLicenceAndCredits) {
   App();

@@ -19,21 +19,9 @@
 // Font configuration keeps its caches for the life of the process.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
 
-namespace {
+#include "app/qt/tests/test_app.h"
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "tavro_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    // Keep the user's settings and saved state out of the test.
-    static QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
+namespace {
 
 QString Text(QWidget& w, const char* name) {
   auto* label = w.findChild<QLabel*>(name);

@@ -41,16 +41,9 @@
 #include "app/qt/secondary_windows.h"
 #include "app/qt/data_window.h"
 
-namespace {
+#include "app/qt/tests/test_app.h"
 
-QApplication& App() {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-  static int argc = 1;
-  static char name[] = "tavro_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+namespace {
 
 std::vector<std::string> StateLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

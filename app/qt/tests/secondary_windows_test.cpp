@@ -20,21 +20,11 @@
 #include "app/qt/secondary_windows.h"
 #include "app/qt/data_window.h"
 
+#include "app/qt/tests/test_app.h"
+
 namespace {
 
 using tavro::qt::SecondaryWindows;
-
-QApplication& App() {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-  static int argc = 1;
-  static char name[] = "tavro_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", home.path().toUtf8());
-  qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 
 struct Program {
   tavro::qt::QtPlatform platform;
