@@ -32,6 +32,7 @@ inline constexpr int kCountryLongitudeIndex[3] = {5, 20, 35};
 inline constexpr int kTargetElementAnimalFirst = 15, kTargetElementAnimalLast = 17;
 
 class FrmMultipleElAn;
+struct MultipleSearchInputs;
 
 class FrmMain {
  public:
@@ -225,6 +226,10 @@ class FrmMain {
   // Rebuilds the text of the selected element-animal target.
   void RefreshElementAnimalTarget();
   FrmMultipleElAn& MultipleWindow();
+  // The rows `w` opens with (as last left, or for the same element-animal
+  // day and month as the current moment) and what it reads from this window,
+  // `next` the search direction.
+  MultipleSearchInputs PresetMultipleWindow(FrmMultipleElAn& w, bool sameDayAndMonth, bool next);
 
   // ---- start-up and saved state ----
   // False when the program texts could not be loaded (the program must end).

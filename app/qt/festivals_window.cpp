@@ -69,7 +69,7 @@ FestivalExportDialog::FestivalExportDialog(FrmFestivalExport& logic, QtPlatform&
   for (int k = 0; k < kExportKindCount; ++k) {
     kinds_[k] = new QCheckBox(this);
     kinds_[k]->setObjectName(QString("chkKind_%1").arg(k));
-    connect(kinds_[k], &QCheckBox::toggled, this, [this, k](bool on) { x_.chkKind[k].value = on ? 1 : 0; });
+    connect(kinds_[k], &QCheckBox::clicked, this, [this, k] { x_.chkKind[k].value = CheckBoxValue(kinds_[k]); });
     kinds->addWidget(kinds_[k], k / 2, k % 2);
   }
   layout->addLayout(kinds);

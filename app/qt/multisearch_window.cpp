@@ -23,9 +23,15 @@ MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platfor
   setModal(true);
   BuildLayout();
   w_.modalLoop = [this] { RunModal(); };
+  // Every handler and every yield of a running scan shows this window with
+  // the others (the Stop caption, the main window's progress line).
+  view_ = platform_.AddView([this] { PushToWidgets(); });
 }
 
-MultiSearchWindow::~MultiSearchWindow() { w_.modalLoop = nullptr; }
+MultiSearchWindow::~MultiSearchWindow() {
+  platform_.RemoveView(view_);
+  w_.modalLoop = nullptr;
+}
 
 void MultiSearchWindow::BuildLayout() {
   auto* outer = new QVBoxLayout(this);
@@ -79,8 +85,8 @@ void MultiSearchWindow::BuildLayout() {
     connect(w, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, v = v](int i) {
       if (!pushing_) v->index = i;
     });
-  connect(chkStartingFromToday_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!pushing_) w_.chkStartingFromToday.value = on ? 1 : 0;
+  connect(chkStartingFromToday_, &QCheckBox::toggled, this, [this] {
+    if (!pushing_) w_.chkStartingFromToday.value = CheckBoxValue(chkStartingFromToday_);
   });
 
   // Shown only when the main window lends no progress line of its own.
@@ -113,11 +119,7 @@ void MultiSearchWindow::PlaceNextToParent() {
 void MultiSearchWindow::RunModal() {
   PushToWidgets();
   PlaceNextToParent();
-  // Every handler and every yield of a running scan shows this window with
-  // the others (the Stop caption, the main window's progress line).
-  const int view = platform_.AddView([this] { PushToWidgets(); });
   exec();
-  platform_.RemoveView(view);
   platform_.Sync();
 }
 
@@ -148,23 +150,15 @@ void MultiSearchWindow::reject() {
 
 void MultiSearchWindow::PullFromWidgets() {
   for (auto& [v, w] : combos_) v->index = w->currentIndex();
-  w_.chkStartingFromToday.value = chkStartingFromToday_->isChecked() ? 1 : 0;
+  w_.chkStartingFromToday.value = CheckBoxValue(chkStartingFromToday_);
 }
 
 void MultiSearchWindow::PushToWidgets() {
   pushing_ = true;
   setWindowTitle(Q(w_.caption));
   for (auto& [v, w] : combos_) MirrorComboBox(*v, w);
-  {
-    const QSignalBlocker block(chkStartingFromToday_);
-    chkStartingFromToday_->setChecked(w_.chkStartingFromToday.value == 1);
-    chkStartingFromToday_->setEnabled(w_.chkStartingFromToday.enabled);
-  }
-  for (auto& [v, b] : buttons_) {
-    b->setText(Q(v->caption));
-    b->setEnabled(v->enabled);
-    b->setVisible(v->visible);
-  }
+  MirrorCheckBox(w_.chkStartingFromToday, chkStartingFromToday_);
+  for (auto& [v, b] : buttons_) MirrorButton(*v, b);
   const bool ownLine = w_.inputs.searching == nullptr;
   lblSearching_->setText(Q(w_.lblSearching.caption));
   lblSearching_->setVisible(ownLine && w_.lblSearching.visible);

@@ -44,6 +44,7 @@ class MultiSearchWindow : public QDialog {
   FrmMultipleElAn& w_;
   QtPlatform& platform_;
   bool pushing_ = false;
+  int view_ = 0;
   std::vector<std::pair<ui::ComboBox*, QComboBox*>> combos_;
   std::vector<std::pair<ui::Button*, QPushButton*>> buttons_;
   QCheckBox* chkStartingFromToday_ = nullptr;

@@ -59,6 +59,8 @@ class QtPlatform : public QObject, public ui::Platform {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* Owner() const;
+
   QTimer timer_;
   std::function<void()> tick_;
   bool inputSeen_ = false;
