@@ -271,6 +271,7 @@ class FrmMain {
   void StartClock();
   void EnableRunControls(bool enabled);
   bool runControlsDisabled_ = false;  // a repeated run disabled them
+  bool festivalsDisabledByRun_ = false;  // "Festivals" was on when the run began
 
   ui::Platform& platform_;
   std::shared_ptr<FrmMultipleElAn> ownMultipleWindow_;

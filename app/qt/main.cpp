@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   // The multiple element-animal search window, opened modally by two of the
   // searches (made after the main window, so it goes first).
   tavro::FrmMultipleElAn multipleLogic(platform);
-  tavro::qt::MultiSearchWindow multipleWindow(multipleLogic, platform, &window);
+  tavro::qt::MultiSearchWindow multipleWindow(multipleLogic, platform, &window, window.QuitButton());
   logic.multipleWindow = &multipleLogic;
   if (!logic.Form_Load()) return 1;
   window.PushToWidgets();

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -254,7 +255,13 @@ void MainWindow::FitToRows() {
   if (first || isMaximized() || isFullScreen()) return;
   layout()->activate();
   const QSize hint = sizeHint();
-  resize(std::max(width(), hint.width()), hint.height());
+  // Never wider than the screen with the frame, whatever the rows ask for.
+  int wide = std::max(width(), hint.width());
+  if (const QScreen* s = screen()) {
+    const int frame = frameGeometry().width() - width();
+    wide = std::min(wide, std::max(minimumSizeHint().width(), s->availableGeometry().width() - frame));
+  }
+  resize(wide, hint.height());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

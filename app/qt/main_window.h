@@ -54,6 +54,7 @@ class MainWindow : public QWidget {
   // The windows the log, calendar, festivals and data buttons open; their
   // buttons do nothing until they are joined.
   void Join(SecondaryWindows* others) { others_ = others; }
+  QWidget* QuitButton() const { return quit_; }
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -103,6 +104,7 @@ class MainWindow : public QWidget {
   QtPlatform& platform_;
   HelpWindow* help_ = nullptr;
   SecondaryWindows* others_ = nullptr;
+  QWidget* quit_ = nullptr;
   bool pushing_ = false;
   int view_ = 0;
   std::vector<bool> shownRows_;  // visibility of the labels when last fitted

@@ -19,6 +19,18 @@
 
 namespace tavro::qt {
 
+namespace {
+
+// A button a repeated run hides keeps its place, so nothing below it moves.
+QPushButton* KeepPlace(QPushButton* b) {
+  QSizePolicy p = b->sizePolicy();
+  p.setRetainSizeWhenHidden(true);
+  b->setSizePolicy(p);
+  return b;
+}
+
+}  // namespace
+
 void MainWindow::BuildLayout() {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(12, 12, 12, 12);
@@ -55,7 +67,7 @@ QWidget* MainWindow::BuildEntryArea() {
   auto* convert = AddButton(f_.cmdCompute, "cmdCompute", [this] { f_.cmdCompute_Click(); });
   convert->setDefault(false);
   eg->addWidget(convert, 0, 6);
-  eg->addWidget(AddButton(f_.cmdNow, "cmdNow", [this] { f_.cmdNow_Click(); }), 0, 7);
+  eg->addWidget(KeepPlace(AddButton(f_.cmdNow, "cmdNow", [this] { f_.cmdNow_Click(); })), 0, 7);
   eg->addWidget(AddButton(f_.cmdClearDate, "cmdClearDate", [this] { f_.cmdClearDate_Click(); }), 0, 8);
   eg->addWidget(AddButton(f_.cmdHelp, "cmdHelp", [this] { f_.cmdHelp_Click(); }), 0, 9);
 
@@ -246,21 +258,15 @@ QLayout* MainWindow::BuildButtonRow() {
   row->addWidget(AddOpener(f_.cmdClearLog, "cmdClearLog", &SecondaryWindows::ClearLog));
   row->addWidget(AddOpener(f_.cmdConfigureLog, "cmdConfigureLog", &SecondaryWindows::ConfigureLog));
   row->addSpacing(16);
-  row->addWidget(AddOpener(f_.cmdDisplayCalendar, "cmdDisplayCalendar", &SecondaryWindows::DisplayCalendar));
+  row->addWidget(KeepPlace(AddOpener(f_.cmdDisplayCalendar, "cmdDisplayCalendar", &SecondaryWindows::DisplayCalendar)));
   row->addWidget(AddOpener(f_.cmdFestivals, "cmdFestivals", &SecondaryWindows::OpenFestivals));
   row->addStretch();
-  row->addWidget(AddButton(f_.cmdSaveState, "cmdSaveState", [this] { f_.cmdSaveState_Click(); }));
-  row->addWidget(AddButton(f_.cmdRestoreState, "cmdRestoreState", [this] {
-    f_.cmdRestoreState_Click();
-    if (others_) others_->StateRestored();
-  }));
-  row->addWidget(AddButton(f_.cmdReset, "cmdReset", [this] { f_.cmdReset_Click(); }));
-  row->addWidget(AddButton(f_.cmdQuit, "cmdQuit", [this] { f_.cmdQuit_Click(); }));
   return row;
 }
 
-// The data window's listings get two rows of their own, so that the window
-// fits a 1024 x 768 screen with its frame.
+// The data window's listings get two rows of their own, with the state
+// buttons and Quit at their right, so that the window fits a 1024 x 768
+// screen with its frame however many log buttons show.
 QLayout* MainWindow::BuildDataButtons() {
   auto* lists = new QGridLayout();
   lists->setHorizontalSpacing(6);
@@ -274,13 +280,22 @@ QLayout* MainWindow::BuildDataButtons() {
                  {f_.cmdListJulianCENewYears, "cmdListJulianCENewYears", kWindowJcCeNewYears, 1, 1},
                  {f_.cmdTest, "cmdTest", kWindowTest, 0, 2}};
   for (const auto& b : buttons) {
-    auto* w = AddButton(b.value, b.name, nullptr);
+    auto* w = KeepPlace(AddButton(b.value, b.name, nullptr));
     connect(w, &QPushButton::clicked, this, [this, window = b.window] {
       if (others_) others_->OpenData(window);
     });
     lists->addWidget(w, b.row, b.column);
   }
   lists->setColumnStretch(3, 1);
+  lists->addWidget(AddButton(f_.cmdSaveState, "cmdSaveState", [this] { f_.cmdSaveState_Click(); }), 0, 4);
+  lists->addWidget(AddButton(f_.cmdRestoreState, "cmdRestoreState", [this] {
+                     f_.cmdRestoreState_Click();
+                     if (others_) others_->StateRestored();
+                   }),
+                   0, 5);
+  lists->addWidget(AddButton(f_.cmdReset, "cmdReset", [this] { f_.cmdReset_Click(); }), 1, 4);
+  quit_ = AddButton(f_.cmdQuit, "cmdQuit", [this] { f_.cmdQuit_Click(); });
+  lists->addWidget(quit_, 1, 5);
   return lists;
 }
 

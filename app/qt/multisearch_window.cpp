@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,10 +19,12 @@
 
 namespace tavro::qt {
 
-MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent)
-    : QDialog(parent), w_(logic), platform_(platform) {
+MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent, QWidget* quit)
+    : QDialog(parent), w_(logic), platform_(platform), quit_(quit) {
   setObjectName("frmMultiple_El_An");
-  setModal(true);
+  // Modal by its own loop, not Qt's: a modal dialog would drop the main
+  // window's Quit and the close of its frame.
+  setModal(false);
   BuildLayout();
   w_.modalLoop = [this] { RunModal(); };
   // Every handler and every yield of a running scan shows this window with
@@ -119,7 +123,16 @@ void MultiSearchWindow::PlaceNextToParent() {
 void MultiSearchWindow::RunModal() {
   PushToWidgets();
   PlaceNextToParent();
-  exec();
+  QEventLoop loop;
+  loop_ = &loop;
+  qApp->installEventFilter(this);
+  show();
+  raise();
+  activateWindow();
+  if (w_.visible && !platform_.QuitRequested()) loop.exec();
+  qApp->removeEventFilter(this);
+  loop_ = nullptr;
+  hide();
   platform_.Sync();
 }
 
@@ -131,6 +144,37 @@ void MultiSearchWindow::Run(const std::function<void()>& handler) {
   PushToWidgets();
   platform_.Sync();
   if (!w_.visible && isVisible()) QDialog::reject();
+}
+
+bool MultiSearchWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride: {
+      QWidget* w = qobject_cast<QWidget*>(watched);
+      if (!w && watched) w = qobject_cast<QWidget*>(watched->parent());  // a shortcut
+      if (w && w->window() != this && w != quit_) return true;
+      break;
+    }
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void MultiSearchWindow::done(int r) {
+  QDialog::done(r);
+  if (loop_) loop_->quit();
+}
+
+void MultiSearchWindow::hideEvent(QHideEvent* e) {
+  if (loop_) loop_->quit();
+  QDialog::hideEvent(e);
 }
 
 void MultiSearchWindow::closeEvent(QCloseEvent* e) {

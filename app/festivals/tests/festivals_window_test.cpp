@@ -353,7 +353,9 @@ TEST_F(FestivalsWithMain, ExportRefusesAndKeepsTheDialog) {
 
 TEST(FestivalText, DatesYearsAndFileNames) {
   EXPECT_EQ(CeDateText(2460351), "2024-02-10");
-  EXPECT_EQ(CeDateText(GregorianJDN(-44, 3, 15)), "-0044-03-15");
+  // As the main window writes years: no zero padding, year 0 included.
+  EXPECT_EQ(CeDateText(GregorianJDN(-44, 3, 15)), "-44-03-15");
+  EXPECT_EQ(CeDateText(GregorianJDN(0, 6, 1)), "0-06-01");
   int32_t y = 0;
   EXPECT_TRUE(ParseCeYear("+2025", y));
   EXPECT_EQ(y, 2025);

@@ -82,7 +82,7 @@ struct Program {
   tavro::qt::MainWindow window{logic, platform};
   tavro::qt::SecondaryWindows others{window, logic, platform};
   tavro::FrmMultipleElAn multipleLogic{platform};
-  tavro::qt::MultiSearchWindow multipleWindow{multipleLogic, platform, &window};
+  tavro::qt::MultiSearchWindow multipleWindow{multipleLogic, platform, &window, window.QuitButton()};
   std::vector<std::string> messages;
 
   Program() {
