@@ -160,6 +160,9 @@ void DataWindow::SyncText() {
   if (data_->caretAtEnd) {
     text_->moveCursor(QTextCursor::End);
     text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+    // The last line from its start: the self-test's one long line of results
+    // would otherwise show only its tail.
+    text_->horizontalScrollBar()->setValue(0);
   }
 }
 
