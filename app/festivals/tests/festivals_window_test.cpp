@@ -344,8 +344,16 @@ TEST_F(FestivalsWithMain, ExportRefusesAndKeepsTheDialog) {
   x.cmdSave_Click();
   ASSERT_NE(p.LastMessage(), nullptr);
   EXPECT_NE(p.LastMessage()->text.find("could not be written"), std::string::npos);
+  EXPECT_NE(p.LastMessage()->text.find("No such file or directory"), std::string::npos) << p.LastMessage()->text;
   EXPECT_TRUE(x.visible);
   EXPECT_FALSE(std::filesystem::exists(folder / "never.ics"));
+  // What stands at the path and could not be opened is left alone.
+  std::filesystem::create_directory(folder / "taken.ics");
+  p.saveFileAnswers.push_back((folder / "taken.ics").string());
+  x.cmdSave_Click();
+  ASSERT_NE(p.LastMessage(), nullptr);
+  EXPECT_NE(p.LastMessage()->text.find("Is a directory"), std::string::npos) << p.LastMessage()->text;
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.ics"));
   // Closing the window closes its dialog.
   links->festivals.cmdClose_Click();
   EXPECT_FALSE(x.visible);
