@@ -259,8 +259,9 @@ class FrmMain {
   LabelPair& RowLabels(DisplayRow row);
   int ExpandedEntryCalendar() const;
 
-  const ui::Image& Picture(const std::string& fileName);  // from the program folder, cached
-  ui::Image LoadMoonBitmap(const std::string& path);
+  // From the program folder, read once; empty when unreadable or when the
+  // platform shows no pictures.
+  const ui::Image& Picture(const std::string& fileName);
 
   // Moving.
   void PrepareRepeatedRun();
