@@ -77,7 +77,7 @@ std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o) {
 
 bool LoadMain(FrmMain& f, std::ostringstream& messages) {
   if (!f.Form_Load()) {
-    std::cerr << "tavro-cli: " << messages.str();
+    std::cerr << "tavro-cli: " << OneLine(messages.str()) << "\n";
     return false;
   }
   messages.str("");
