@@ -51,6 +51,7 @@ void FrmMain::ShowMessage(const std::string& text, const std::string& title, ui:
 }
 
 void FrmMain::cmdCompute_Click() {
+  outcome = {};
   const std::string noted = lblCommonEraDate[1].caption;
   txbPlusMinus.text = Trim(txbPlusMinus.text);
   const bool plusMinusGiven = !txbPlusMinus.text.empty();
@@ -68,6 +69,7 @@ void FrmMain::cmdCompute_Click() {
   if (plusMinusGiven) {
     ajd += optMinus.value ? -PlusMinusValue() : PlusMinusValue();
   } else if (ajd == dblCurrentAJDate) {
+    outcome = {Outcome::Unchanged, 0};
     ShowMessage("Calendar dates unchanged.", "Convert date", ui::Icon::Warning);
     return;
   }
@@ -80,6 +82,7 @@ void FrmMain::cmdCompute_Click() {
     if (autoLog) autoLog(2);
     CmdSaveStateEnabled(true);
   } else {
+    outcome = {Outcome::Unchanged, 0};
     ShowMessage("Calendar dates unchanged.", "Convert date", ui::Icon::Warning);
   }
 }
