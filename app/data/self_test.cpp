@@ -72,6 +72,7 @@ void FrmData::DoTest() {
     EndLongRun();
     busyPointer = false;
     caretAtEnd = true;
+    cmdStop.visible = false;  // nothing runs that it could stop
     return;
   }
 

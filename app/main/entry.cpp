@@ -413,7 +413,7 @@ bool FrmMain::txbPlusMinus_Enter() {
 }
 
 void FrmMain::txbDate_KeyUp(int keyCode) {
-  if (keyCode == 112) cmdHelp_Click();
+  if (keyCode == ui::kKeyF1) cmdHelp_Click();
 }
 
 void FrmMain::txbDate_Change() {

@@ -33,6 +33,7 @@ inline constexpr int kCountryLongitudeIndex[3] = {5, 20, 35};
 inline constexpr int kTargetElementAnimalFirst = 15, kTargetElementAnimalLast = 17;
 
 class FrmMultipleElAn;
+struct MultipleSearchInputs;
 
 class FrmMain {
  public:
@@ -229,6 +230,10 @@ class FrmMain {
   // Rebuilds the text of the selected element-animal target.
   void RefreshElementAnimalTarget();
   FrmMultipleElAn& MultipleWindow();
+  // The rows `w` opens with (as last left, or for the same element-animal
+  // day and month as the current moment) and what it reads from this window,
+  // `next` the search direction.
+  MultipleSearchInputs PresetMultipleWindow(FrmMultipleElAn& w, bool sameDayAndMonth, bool next);
 
   // ---- start-up and saved state ----
   // False when the program texts could not be loaded (the program must end).
@@ -258,8 +263,9 @@ class FrmMain {
   LabelPair& RowLabels(DisplayRow row);
   int ExpandedEntryCalendar() const;
 
-  const ui::Image& Picture(const std::string& fileName);  // from the program folder, cached
-  ui::Image LoadMoonBitmap(const std::string& path);
+  // From the program folder, read once; empty when unreadable or when the
+  // platform shows no pictures.
+  const ui::Image& Picture(const std::string& fileName);
 
   // Moving.
   void PrepareRepeatedRun();
@@ -270,6 +276,7 @@ class FrmMain {
   void StartClock();
   void EnableRunControls(bool enabled);
   bool runControlsDisabled_ = false;  // a repeated run disabled them
+  bool festivalsDisabledByRun_ = false;  // "Festivals" was on when the run began
 
   ui::Platform& platform_;
   std::shared_ptr<FrmMultipleElAn> ownMultipleWindow_;

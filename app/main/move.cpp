@@ -121,6 +121,14 @@ void FrmMain::EnableRunControls(bool enabled) {
   for (ui::Button* b : {&cmdListJulianCENewYears, &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths,
                         &cmdTest, &cmdDisplayCalendar, &cmdNow})
     b->visible = enabled;
+  // "Festivals" is on only where the window is joined in.
+  if (!enabled && cmdFestivals.enabled) {
+    cmdFestivals.enabled = false;
+    festivalsDisabledByRun_ = true;
+  } else if (enabled && festivalsDisabledByRun_) {
+    cmdFestivals.enabled = true;
+    festivalsDisabledByRun_ = false;
+  }
   cboEpoch.enabled = enabled;
   if (!enabled) cmdSaveState.enabled = cmdRestoreState.enabled = false;
 }

@@ -149,28 +149,7 @@ void FrmMain::cmdSearch_Click() {
     case kTargetSameDayAndMonth:
     case kTargetMultipleElementAnimal: {
       FrmMultipleElAn& w = MultipleWindow();
-      // The rows as last left (or as restored from the saved state).
-      for (int row = 0; row < 3; ++row) w.Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
-      if (target == kTargetSameDayAndMonth) {
-        const double cjdc = ToCJDC(dblCurrentAJDate, longitude);
-        ChsDate chs;
-        ChlDate chl;
-        chs.valid = kNoSolarDate;
-        chl.epoch = static_cast<int16_t>(s.epoch);
-        CJDateToChDates(cjdc, s, chs, chl);
-        const int32_t dayPos = DayCyclePosition(static_cast<int32_t>(std::floor(cjdc)));
-        const int32_t monthPos = MonthCyclePosition(chl);
-        w.Preset(0, ElementIndex(dayPos), BranchIndex(dayPos));
-        w.Preset(1, ElementIndex(monthPos), BranchIndex(monthPos));
-        w.Preset(2, kNoElementChoice, kNoAnimalChoice);
-      }
-      MultipleSearchInputs in;
-      in.currentAJD = dblCurrentAJDate;
-      in.next = next;
-      in.settings = s;
-      in.country = static_cast<tavro::Country>(Country() >= 0 && Country() <= 2 ? Country() : kCountryChina);
-      in.searching = &lblSearching;
-      in.strSearching = strSearching;
+      const MultipleSearchInputs in = PresetMultipleWindow(w, target == kTargetSameDayAndMonth, next);
       const bool found = w.ShowModal(in);
       endProgress();
       const ElementAnimalRows rows = w.Rows();
@@ -236,6 +215,34 @@ void FrmMain::optPrevious_Click() {
   optPrevious.value = true;
   optNext.value = false;
   DirectionChosen(*this);
+}
+
+MultipleSearchInputs FrmMain::PresetMultipleWindow(FrmMultipleElAn& w, bool sameDayAndMonth, bool next) {
+  const Settings s = CurrentSettings();
+  const int longitude = s.referenceLongitude;
+  // The rows as last left (or as restored from the saved state).
+  for (int row = 0; row < 3; ++row) w.Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
+  if (sameDayAndMonth) {
+    const double cjdc = ToCJDC(dblCurrentAJDate, longitude);
+    ChsDate chs;
+    ChlDate chl;
+    chs.valid = kNoSolarDate;
+    chl.epoch = static_cast<int16_t>(s.epoch);
+    CJDateToChDates(cjdc, s, chs, chl);
+    const int32_t dayPos = DayCyclePosition(static_cast<int32_t>(std::floor(cjdc)));
+    const int32_t monthPos = MonthCyclePosition(chl);
+    w.Preset(0, ElementIndex(dayPos), BranchIndex(dayPos));
+    w.Preset(1, ElementIndex(monthPos), BranchIndex(monthPos));
+    w.Preset(2, kNoElementChoice, kNoAnimalChoice);
+  }
+  MultipleSearchInputs in;
+  in.currentAJD = dblCurrentAJDate;
+  in.next = next;
+  in.settings = s;
+  in.country = static_cast<tavro::Country>(Country() >= 0 && Country() <= 2 ? Country() : kCountryChina);
+  in.searching = &lblSearching;
+  in.strSearching = strSearching;
+  return in;
 }
 
 }  // namespace tavro

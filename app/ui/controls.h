@@ -10,6 +10,9 @@
 
 namespace tavro::ui {
 
+// Key codes the key handlers get (the classic virtual-key numbers).
+inline constexpr int kKeyF1 = 112;
+
 struct TextBox {
   std::string text;
   bool visible = true, enabled = true;

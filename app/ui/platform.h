@@ -47,6 +47,9 @@ class Platform {
 
   // BMP or GIF file into a pixel buffer; false when it cannot be read.
   virtual bool LoadPicture(const std::string& path, Image& out) = 0;
+  // Whether pictures reach a screen; without one the window logic leaves
+  // them undrawn and unread.
+  virtual bool ShowsPictures() const { return false; }
 
   // The per-user settings store (organisation "Velmora", application "TAVRO").
   // Read returns false when the value is missing.
