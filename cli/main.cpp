@@ -36,6 +36,11 @@ std::string ParseErrorText(const CLI::ParseError& e) {
   if (e.get_name() == "ArgumentMismatch" && colon != std::string::npos && text.find(" required ") != std::string::npos &&
       text.size() >= 8 && text.compare(text.size() - 8, 8, " missing") == 0)
     return text.substr(0, colon) + " needs a value";
+  // Every option but the flags takes text, so only a flag given a value
+  // ("--json=x") fails to convert.
+  const size_t equals = text.find(" = ");
+  if (e.get_name() == "ConversionError" && colon != std::string::npos && equals != std::string::npos && equals > colon)
+    return text.substr(colon + 2, equals - colon - 2) + " takes no value";
   return text;
 }
 

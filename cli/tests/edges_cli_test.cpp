@@ -58,6 +58,7 @@ TEST(EdgesCli, TheProgramMeetsAScriptsEdges) {
        "", "BEGIN:VCALENDAR"},
       // The program's words, not the parser library's; the faulty variable named.
       {"--json", 2, "tavro-cli: unknown option '--json' (see --help)\n", ""},
+      {"convert --json=x 2024-02-10", 2, "tavro-cli: convert: --json takes no value\n", ""},
       {ics, 2, "tavro-cli: ics: SOURCE_DATE_EPOCH must be a whole number of seconds since 1970, not '12x'\n", "",
        {.env = "SOURCE_DATE_EPOCH=12x"}},
       // Missing data files: the program names itself.

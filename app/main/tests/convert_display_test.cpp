@@ -19,6 +19,33 @@ TEST_F(MainWindowTest, ConvertingTheSameEntryTwiceChangesNothingTheSecondTime) {
   EXPECT_EQ(f->txbDate.text, "2000-01-01 CE");
 }
 
+// Each press reports what it did as a value, whatever its message says.
+TEST_F(MainWindowTest, ButtonsReportTheirOutcome) {
+  struct Case {
+    const char* entry;
+    void (FrmMain::*press)();
+    Outcome kind;
+    int entryError;
+  } cases[] = {
+      {"2000-01-01 CE", &FrmMain::cmdCompute_Click, Outcome::Done, 0},
+      {"2000-01-01 CE", &FrmMain::cmdCompute_Click, Outcome::Unchanged, 0},
+      {"x CHL", &FrmMain::cmdCompute_Click, Outcome::EntryError, kErrNoDate},
+      {"3001-01-01 CE", &FrmMain::cmdCompute_Click, Outcome::OutOfRange, 0},
+      {"79-41-13-01 CHL", &FrmMain::cmdMove_Click, Outcome::EntryError, kErrCHL},
+      {"3000-01-01 CE", &FrmMain::cmdMove_Click, Outcome::MoveFailed, 0},
+      {"3000-01-01 CE", &FrmMain::cmdSearch_Click, Outcome::OutOfRange, 0},
+  };
+  f->cboMoveStep.index = 4;  // CE year
+  f->cboTarget.index = 0;    // the next full moon
+  for (const Case& c : cases) {
+    f->txbDate.text = c.entry;
+    f->txbTime.text.clear();
+    (f.get()->*c.press)();
+    EXPECT_EQ(f->outcome.kind, c.kind) << c.entry;
+    EXPECT_EQ(f->outcome.entryError, c.entryError) << c.entry;
+  }
+}
+
 TEST_F(MainWindowTest, PlusMinusDaysOnTheDisplayedDate) {
   Convert("2001-12-31 CE");
   f->intCalendar = kCalCE;
