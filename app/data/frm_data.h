@@ -78,6 +78,13 @@ class FrmData {
   // Seed of the random test; when unset the clock seeds it.
   bool useSeed = false;
   uint64_t seed = 0;
+  // What the last DoTest found, beside the text it wrote: the dates that did
+  // not come back unchanged, or why it tested nothing.
+  struct TestResult {
+    int mismatches = 0;
+    int entryError = 0;  // the typed moment's entry error code
+    bool outOfRange = false;
+  } testResult;
 
   // ---- operations ----
   void DisplayYearData();

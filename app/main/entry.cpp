@@ -112,8 +112,8 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
   if (code.empty()) {
     if (intCalendar < 0 || intCalendar > 8 || nBlanks != 0) return fail(kErrCalendar);
     const std::string& current = CalendarTable[intCalendar].code;
-    ui::Answer a = platform_.MessageBox("Is this a " + current + " Calendar date?", "Calendar?",
-                                        ui::Icon::Question, ui::Buttons::YesNo);
+    ui::Answer a = platform_.Ask(ui::Question::Calendar, "Is this a " + current + " Calendar date?", "Calendar?",
+                                 ui::Buttons::YesNo);
     if (a != ui::Answer::Yes) return fail(kErrCalendar);
     codeStart = work.size();
     work += current;
@@ -254,6 +254,7 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
 }
 
 void FrmMain::ShowEntryError(int code) {
+  outcome = {Outcome::EntryError, code};
   ShowMessage(EntryErrorMessage(code, Country() == kCountryChina), kEntryErrorTitle, ui::Icon::Warning);
 }
 
@@ -277,6 +278,7 @@ bool FrmMain::CheckRange(double ajd) {
   else if (ajd < MinAJD)
     message = "Date is earlier than -3000-01-01 CE.";
   if (message.empty()) return false;
+  outcome = {Outcome::OutOfRange, 0};
   ShowMessage(message, "Date out of range", ui::Icon::Warning);
   return true;
 }

@@ -12,6 +12,7 @@
 
 #include "app/main/calendar_table.h"
 #include "app/main/move_units.h"
+#include "app/main/outcome.h"
 #include "app/ui/controls.h"
 #include "app/ui/platform.h"
 #include "core/names/native_names.h"
@@ -92,6 +93,9 @@ class FrmMain {
   std::string focus;     // name of the control that should have the keyboard focus
   bool visible = false;  // the window is shown
   bool quitRequested = false;
+  // What the last Compute, Move or Search did (entry errors and range checks
+  // set it wherever they are shown).
+  ActionOutcome outcome;
 
   // ---- state ----
   double dblCurrentAJDate = 2451545.0;
@@ -259,8 +263,9 @@ class FrmMain {
   LabelPair& RowLabels(DisplayRow row);
   int ExpandedEntryCalendar() const;
 
-  const ui::Image& Picture(const std::string& fileName);  // from the program folder, cached
-  ui::Image LoadMoonBitmap(const std::string& path);
+  // From the program folder, read once; empty when unreadable or when the
+  // platform shows no pictures.
+  const ui::Image& Picture(const std::string& fileName);
 
   // Moving.
   void PrepareRepeatedRun();

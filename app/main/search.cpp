@@ -66,6 +66,7 @@ FrmMultipleElAn& FrmMain::MultipleWindow() {
 
 void FrmMain::cmdSearch_Click() {
   if (blnRepeat) return;
+  outcome = {};
   const double before = dblCurrentAJDate;
   if (!TakePendingEntry()) return;
   // Some targets read the displayed lunar date line, which must show the
@@ -169,12 +170,14 @@ void FrmMain::cmdSearch_Click() {
       return;
   }
 
+  if (!r.found) outcome = {Outcome::NotFound, 0};
   if (!r.found && !multipleSearchCancelled) {
     ShowMessage(r.text, r.title, r.icon);
     return;
   }
   if (r.found && (r.ajd < MinAJD || r.ajd > MaxAJD)) {
     // An event beyond the admissible range cannot become the current moment.
+    outcome = {Outcome::OutOfRange, 0};
     ShowMessage(r.ajd < MinAJD ? "Earliest date exceeded." : "Latest date exceeded.", "Out of range",
                 ui::Icon::Warning);
     return;

@@ -54,6 +54,10 @@ TEST(MainWindow, ConvertsAnEntryTypedIntoTheDateBox) {
   EXPECT_EQ(Text(window, "lblChineseLunarDate_1"), "79-16-11-25 CHL 20:00 CCT");
   EXPECT_EQ(Text(window, "lblElementAnimalOfDay_1"), "earth-horse day");
   EXPECT_EQ(Text(window, "lblChineseLunarDate_0"), "Chinese Lunar");
+  // A screen shows pictures: the Moon is drawn for the moment converted.
+  auto* moon = window.findChild<QLabel*>("picMoon");
+  ASSERT_NE(moon, nullptr);
+  EXPECT_EQ(moon->pixmap().width(), 90);
   // The default options show as selected.
   EXPECT_TRUE(window.findChild<QRadioButton*>("optPlus")->isChecked());
   EXPECT_TRUE(window.findChild<QRadioButton*>("optNext")->isChecked());
