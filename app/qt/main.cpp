@@ -15,6 +15,7 @@
 #include "app/qt/multisearch_window.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/screenshot.h"
+#include "core/time/data_folder.h"
 #include "app/qt/secondary_windows.h"
 #include "tavro_version.h"
 
@@ -78,6 +79,12 @@ int main(int argc, char** argv) {
   tavro::FrmMultipleElAn multipleLogic(platform);
   tavro::qt::MultiSearchWindow multipleWindow(multipleLogic, platform, &window, window.QuitButton());
   logic.multipleWindow = &multipleLogic;
+  const tavro::DataFolderSearch data = tavro::FindDataFolder(QCoreApplication::applicationDirPath().toStdString());
+  if (!data.found()) {
+    std::string folders;
+    for (const auto& f : data.tried) folders += (folders.empty() ? "" : " and ") + f;
+    platform.errorDetail = "The data files were looked for in " + folders + ".";
+  }
   if (!logic.Form_Load()) return 1;
   window.PushToWidgets();
   window.show();

@@ -67,6 +67,7 @@ ui::Answer QtPlatform::MessageBox(const std::string& text, const std::string& ti
     for (char c : text)
       if (c != '\r') clean += c;
     std::cerr << title << ": " << clean << "\n";
+    if (icon == ui::Icon::Error && !errorDetail.empty()) std::cerr << errorDetail << "\n";
     if (onMessage) onMessage(text);
     return buttons == ui::Buttons::Ok ? ui::Answer::Ok
                                       : (buttons == ui::Buttons::YesNo ? ui::Answer::No : ui::Answer::Cancel);
@@ -77,6 +78,7 @@ ui::Answer QtPlatform::MessageBox(const std::string& text, const std::string& ti
   QMessageBox box(Owner());
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(QString::fromStdString(text));
+  if (icon == ui::Icon::Error && !errorDetail.empty()) box.setInformativeText(QString::fromStdString(errorDetail));
   switch (icon) {
     case ui::Icon::Information: box.setIcon(QMessageBox::Information); break;
     case ui::Icon::Warning: box.setIcon(QMessageBox::Warning); break;

@@ -31,6 +31,8 @@ class QtPlatform : public QObject, public ui::Platform {
   // Without a person to answer (screenshots, tests): messages go to stderr
   // and questions are answered No.
   bool nonInteractive = false;
+  // Said under every error message (the folders searched for missing data files).
+  std::string errorDetail;
 
   ui::Answer MessageBox(const std::string& text, const std::string& title, ui::Icon icon,
                         ui::Buttons buttons) override;

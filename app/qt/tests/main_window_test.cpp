@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <sys/wait.h>
@@ -108,6 +109,25 @@ TEST(MainWindow, StartsAsTheShellStartsIt) {
     EXPECT_TRUE(o.readAll().startsWith(QByteArray::fromStdString(c.stdoutStart))) << c.args;
     EXPECT_EQ(e.readAll(), QByteArray()) << c.args;
   }
+}
+
+// A copy of the program without its data files says where it looked, under
+// the message the window shows.
+TEST(MainWindow, MissingDataFilesNameBothFolders) {
+  QTemporaryDir dir;
+  const QString bin = dir.filePath("bin");
+  ASSERT_TRUE(QDir().mkpath(bin));
+  ASSERT_TRUE(QFile::copy(TAVRO_GUI, bin + "/tavro"));
+  const std::string err = dir.filePath("err").toStdString();
+  const std::string cmd = "XDG_DATA_HOME='" + dir.path().toStdString() + "' QT_QPA_PLATFORM=offscreen '" +
+                          bin.toStdString() + "/tavro' --screenshot '" + dir.filePath("x.png").toStdString() +
+                          "' >/dev/null 2>'" + err + "'";
+  EXPECT_NE(std::system(cmd.c_str()), 0);
+  QFile e(QString::fromStdString(err));
+  ASSERT_TRUE(e.open(QIODevice::ReadOnly));
+  const QString said = QString::fromUtf8(e.readAll());
+  EXPECT_TRUE(said.contains("The data files were looked for in " + bin + " and " + dir.filePath("share/tavro") + "."))
+      << said.toStdString();
 }
 
 }  // namespace
