@@ -17,13 +17,6 @@ std::map<std::string, Command>& Registry() {
   return commands;
 }
 
-int UsageError(const std::string& message) {
-  std::cerr << "tavro-cli: " << message << "\n";
-  return 2;
-}
-
-bool Given(const CLI::Option* option) { return option != nullptr && option->count() > 0; }
-
 namespace {
 
 // CLI11's wording of a missing value ("--time: 1 required TEXT missing") in
