@@ -548,7 +548,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   } else if (event->type() == QEvent::KeyRelease && watched == txbDate_) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_F1) {
-      Run([&] { f_.txbDate_KeyUp(112); });
+      Run([&] { f_.txbDate_KeyUp(ui::kKeyF1); });
       return true;
     }
   }

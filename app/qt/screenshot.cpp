@@ -81,8 +81,8 @@ bool SaveScreenshot(MainWindow& main, FrmMain& f, QtPlatform& platform, Secondar
     chs.valid = kNoSolarDate;
     ChlDate chl;
     chl.epoch = static_cast<int16_t>(s.epoch);
-    CJDateToChDates(cjdc, s, chs, chl);
-    const int32_t day = DayCyclePosition(static_cast<int32_t>(std::floor(cjdc)));
+    static_cast<void>(CJDateToChDates(cjdc, s, chs, chl));  // the window's own, valid moment
+    const int32_t day = DayCyclePosition(FloorDay(cjdc));
     const int32_t month = MonthCyclePosition(chl);
     FrmMultipleElAn logic(platform);
     MultiSearchWindow w(logic, platform, &main);
@@ -93,7 +93,7 @@ bool SaveScreenshot(MainWindow& main, FrmMain& f, QtPlatform& platform, Secondar
     in.currentAJD = f.dblCurrentAJDate;
     in.next = f.optNext.value;
     in.settings = s;
-    in.country = static_cast<Country>(f.Country() >= 0 && f.Country() <= 2 ? f.Country() : kCountryChina);
+    in.country = CountryOfIndex(f.Country());
     logic.Show(in);
     w.PushToWidgets();
     w.show();

@@ -10,6 +10,9 @@
 
 namespace tavro::ui {
 
+// The key codes the window logic handles, as the classic virtual-key numbers.
+inline constexpr int kKeyF1 = 112;
+
 struct TextBox {
   std::string text;
   bool visible = true, enabled = true;
