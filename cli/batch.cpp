@@ -14,12 +14,26 @@ std::string WithoutLineEnds(std::string s) {
   return s;
 }
 
+// The columns after entry and error: the window rows that fill them.
+struct DateColumn {
+  const char* name;
+  FrmMain::LabelPair FrmMain::*row;
+};
+constexpr DateColumn kDateColumns[] = {
+    {"ajd", &FrmMain::lblAstronomicalJulianDate},          {"ce", &FrmMain::lblCommonEraDate},
+    {"jc", &FrmMain::lblJulianCalendarDate},               {"chl", &FrmMain::lblChineseLunarDate},
+    {"chs", &FrmMain::lblChineseSolarDate},                {"arc", &FrmMain::lblArchetypesCalendarGMT},
+    {"cjdl", &FrmMain::lblChronologicalJulianDateLondon}, {"cjdc", &FrmMain::lblChronologicalJulianDateBeijing}};
+constexpr const char* kNativeColumns[] = {"native", "festivals"};
+
 }  // namespace
 
 std::string BatchHeader(bool native) {
-  std::string header = kBatchHeader;
-  if (native) header.insert(header.size() - 1, "\tnative\tfestivals");
-  return header;
+  std::string header = "entry\terror";
+  for (const DateColumn& c : kDateColumns) header += std::string("\t") + c.name;
+  if (native)
+    for (const char* c : kNativeColumns) header += std::string("\t") + c;
+  return header + "\n";
 }
 
 BatchConverter::BatchConverter(FrmMain& f, ui::HeadlessPlatform& platform, std::ostringstream& messages,
@@ -33,12 +47,9 @@ BatchConverter::BatchConverter(FrmMain& f, ui::HeadlessPlatform& platform, std::
       minus_(minus),
       native_(native) {
   startCalendar_ = f_.intCalendar;
-  // Standard input holds the entries: the "Calendar?" question is answered
-  // by --calendar alone.
-  const bool yes = !o_.calendar.empty();
-  platform_.ask = [yes](const std::string&, const std::string& title, ui::Buttons) {
-    return yes && title == "Calendar?" ? ui::Answer::Yes : ui::Answer::No;
-  };
+  // Standard input holds the entries: the calendar question is answered by
+  // --calendar alone.
+  AnswerQuestions(platform_, o_);
 }
 
 bool BatchConverter::Convert(const std::string& entry, std::string& out) {
@@ -49,19 +60,15 @@ bool BatchConverter::Convert(const std::string& entry, std::string& out) {
   f_.optPlus.value = !minus_;
   f_.optMinus.value = minus_;
   messages_.str("");
-  const int before = platform_.messageCount;
   f_.cmdCompute_Click();
-  std::string error;
-  if (platform_.messageCount != before) {
-    error = WithoutLineEnds(messages_.str());
-    // The same moment as before is no failure: the dates stand.
-    if (error.rfind("Calendar dates unchanged.", 0) == 0) error.clear();
-  }
+  // The same moment as before is no failure: the dates stand.
+  const bool ok = f_.outcome.kind == Outcome::Done || f_.outcome.kind == Outcome::Unchanged;
+  const std::string error = ok ? std::string() : WithoutLineEnds(messages_.str());
 
   if (o_.json) {
     Json record;
     record["entry"] = entry;
-    if (error.empty()) {
+    if (ok) {
       record.update(MomentJson(f_));
       if (native_) record["native"] = NativeJson(NativeOfMoment(f_, *native_));
     } else {
@@ -70,21 +77,17 @@ bool BatchConverter::Convert(const std::string& entry, std::string& out) {
     out += JsonText(record);
   } else {
     out += TsvCell(entry) + "\t" + TsvCell(error);
-    if (error.empty()) {
-      for (const FrmMain::LabelPair* row :
-           {&f_.lblAstronomicalJulianDate, &f_.lblCommonEraDate, &f_.lblJulianCalendarDate, &f_.lblChineseLunarDate,
-            &f_.lblChineseSolarDate, &f_.lblArchetypesCalendarGMT, &f_.lblChronologicalJulianDateLondon,
-            &f_.lblChronologicalJulianDateBeijing})
-        out += "\t" + TsvCell((*row)[1].caption);
+    if (ok) {
+      for (const DateColumn& c : kDateColumns) out += "\t" + TsvCell((f_.*c.row)[1].caption);
       if (native_) {
         const NativeDay day = NativeOfMoment(f_, *native_);
         out += "\t" + TsvCell(day.date) + "\t" + TsvCell(FestivalNamesText(day));
       }
     } else {
-      out += std::string(native_ ? 10 : 8, '\t');
+      out += std::string(std::size(kDateColumns) + (native_ ? std::size(kNativeColumns) : 0), '\t');
     }
   }
-  return error.empty();
+  return ok;
 }
 
 }  // namespace tavro::cli

@@ -17,9 +17,8 @@ class HeadlessPlatform;
 
 namespace tavro::cli {
 
-// The TSV header line of the batch records.
-inline constexpr const char* kBatchHeader = "entry\terror\tajd\tce\tjc\tchl\tchs\tarc\tcjdl\tcjdc\n";
-// kBatchHeader, with the columns `native` and `festivals` for --lang.
+// The TSV header line of the batch records: entry, error, the dates, and
+// with --lang the columns `native` and `festivals`.
 std::string BatchHeader(bool native);
 
 // Converts entries one at a time as `convert ENTRY` with the same options

@@ -57,11 +57,7 @@ int Run(CalendarOptions& co) {
     const FrmMain::Parsed p = f.ParseDate(*entry);
     if (p.error >= 1) {
       f.ShowEntryError(p.error);
-      std::string text = messages.str();
-      while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-      for (char& c : text)
-        if (c == '\n' || c == '\r') c = ' ';
-      return UsageError("calendar: " + text);
+      return UsageError("calendar: " + RefusalText(f, messages.str()));
     }
     ajd = p.ajd;
     if (f.CheckRange(ajd)) return UsageError("calendar: the date lies outside -3000-01-01 to 3000-01-01 CE");
@@ -83,7 +79,7 @@ int Run(CalendarOptions& co) {
   if (!cal.month.valid) return UsageError("calendar: no lunar month could be drawn for that date");
   messages.str("");
   cal.cmdSaveCalendarImage_Click();
-  if (messages.str().rfind(kSavedText, 0) != 0) return UsageError("calendar: cannot write " + file);
+  if (!cal.imageSaved) return UsageError("calendar: cannot write " + file);
   std::cout << "file\tfirst_jdn\tdays\ttitle\tyear_and_month\n"
             << file << "\t" << cal.lngJDN1stOfMonth << "\t" << cal.month.length << "\t" << cal.month.title << "\t"
             << cal.month.yearAndMonth << "\n";

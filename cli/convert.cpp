@@ -81,7 +81,8 @@ int Run(ConvertOptions& o) {
   // Options, as the window's lists would set them.
   if (const std::string error = ApplyWindowOptions(f, w); !error.empty()) return UsageError("convert: " + error);
   if (o.batch) return RunBatch(f, platform, messages, o, native);
-  platform.ask = [&](const std::string& text, const std::string&, ui::Buttons) {
+  platform.ask = [&](ui::Question id, const std::string& text) {
+    if (id != ui::Question::Calendar) return ui::Answer::No;
     if (!w.calendar.empty()) return ui::Answer::Yes;
     if (isatty(0) && isatty(2)) {
       std::cerr << text << " [y/N] " << std::flush;
@@ -97,7 +98,7 @@ int Run(ConvertOptions& o) {
     f.txbPlusMinus.text = !o.plus.empty() ? o.plus : o.minus;
     f.optPlus.value = o.minus.empty();
     f.optMinus.value = !o.minus.empty();
-    if (!Compute(f, platform, messages)) return 2;
+    if (!Compute(f, messages, "convert")) return 2;
   }
 
   if (o.log) {

@@ -41,13 +41,9 @@ bool HeadlessData::Start(const HeadlessDataOptions& o, std::string& error) {
   }
   if (!o.entry.empty()) {
     const FrmMain::Parsed p = f.ParseDate(IsPlainDate(o.entry) ? o.entry + " CE" : o.entry);
-    if (p.error > 0) {
-      f.ShowEntryError(p.error);
-      error = WithoutLineEnd(TakeMessages());
-      return false;
-    }
-    if (f.CheckRange(p.ajd)) {
-      error = WithoutLineEnd(TakeMessages());
+    if (p.error > 0) f.ShowEntryError(p.error);
+    if (p.error > 0 || f.CheckRange(p.ajd)) {
+      error = RefusalText(f, TakeMessages());
       return false;
     }
     f.dblCurrentAJDate = p.ajd;

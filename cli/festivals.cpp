@@ -23,17 +23,12 @@ int RunFestivals(const FestivalsArgs& args) {
   std::string error;
   const auto language = ParseLang(args.lang, error);
   if (!language) return UsageError("festivals: " + error);
-  const auto from = ParseInt(o.from);
-  const auto to = ParseInt(o.to);
-  if (!from) return UsageError("festivals: not a year: '" + o.from + "'");
-  if (!to) return UsageError("festivals: not a year: '" + o.to + "'");
-  if (*from < kFirstFestivalYear || *to > kLastFestivalYear)
-    return UsageError("festivals: years must lie between -3000 and 3000");
-  if (*from > *to) return UsageError("festivals: --from year is after --to year");
+  const Span years = ParseYearRange(args.chinese.range);
+  if (!years.error.empty()) return UsageError("festivals: " + years.error);
 
   RowWriter out(o.format,
                 {{"date", false}, {"jdn", true}, {"key", false}, {"name", false}, {"chl", false}, {"native", false}});
-  for (const FestivalDay& f : FestivalsInYears(o.country, *from, *to, o.settings)) {
+  for (const FestivalDay& f : FestivalsInYears(o.country, years.from, years.to, o.settings)) {
     out.Row({IsoDate(GregorianOf(f.jdn)), std::to_string(f.jdn), std::string(f.rule->key),
              std::string(FestivalName(*f.rule, *language)), ChlDateText(f.chl, "CHL"),
              NativeDateText(*language, f.chl)});

@@ -1,5 +1,10 @@
-#include <CLI/CLI.hpp>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 
 #include "cli/command.h"
@@ -43,11 +48,77 @@ std::string ExtraText(const CLI::App& command, const std::string& extra) {
   return "more than one entry given: '" + extra + "'";
 }
 
+// A command's arguments as CLI11 is to read them: its options first, then
+// "--" and every plain argument in the order given. So an entry that starts
+// with "-" ("-44-03-15 CE", "-nan AJD") is still an entry, and a "--" the
+// user gave ends the options. A command without plain arguments keeps its
+// arguments as they are, to be refused in its own words.
+std::vector<std::string> OptionsFirst(const CLI::App& command, const std::vector<std::string>& args) {
+  if (command.get_options([](const CLI::Option* o) { return o->get_positional(); }).empty()) return args;
+  std::vector<std::string> options, plain;
+  bool onlyPlain = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (onlyPlain) {
+      plain.push_back(a);
+    } else if (a == "--") {
+      onlyPlain = true;
+    } else if (a.rfind("--", 0) == 0 || a == "-h") {
+      options.push_back(a);
+      const bool joined = a.find('=') != std::string::npos;
+      const CLI::Option* o = command.get_option_no_throw(a.substr(0, a.find('=')));
+      if (o && !joined && o->get_expected_max() > 0 && o->get_type_size_max() > 0) {
+        // Without its value it is refused as it stands.
+        if (i + 1 == args.size()) return args;
+        options.push_back(args[++i]);
+      }
+    } else {
+      plain.push_back(a);
+    }
+  }
+  options.push_back("--");
+  options.insert(options.end(), plain.begin(), plain.end());
+  return options;
+}
+
+// CLI11's own errors in the program's words.
+std::string TopLevelErrorText(const CLI::ParseError& e) {
+  if (e.get_name() == "RequiredError" || e.get_name() == "ExtrasError") return "give a command (see --help)";
+  return ParseErrorText(e);
+}
+
+// A closed standard stream would give its number to the next file opened: a
+// data file would be read as input, or output written into a file. Each is
+// held by /dev/null, read-only, so reading gives nothing and writing fails.
+void HoldClosedStandardStreams() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    const int held = open("/dev/null", O_RDONLY);
+    if (held >= 0 && held != fd) {
+      dup2(held, fd);
+      close(held);
+    }
+  }
+}
+
+// Whatever went to standard output reached it.
+bool OutputWritten() {
+  std::cout.flush();
+  const bool ok = static_cast<bool>(std::cout);
+  return std::fflush(stdout) == 0 && !std::ferror(stdout) && ok;
+}
+
+int Finish(int status, const std::string& command) {
+  if (OutputWritten() || status == 2) return status;
+  return UsageError((command.empty() ? "" : command + ": ") + "cannot write to standard output");
+}
+
 }  // namespace
 }  // namespace tavro::cli
 
 int main(int argc, char** argv) {
   using namespace tavro::cli;
+  HoldClosedStandardStreams();
   CLI::App app{"The calculations of Tavro's windows for scripts. Every command starts from the program's defaults\n"
                "and never reads or writes the saved state. Errors: one line on stderr, exit status 2.",
                "tavro-cli"};
@@ -66,26 +137,33 @@ int main(int argc, char** argv) {
 
   if (argc < 2) return UsageError("give a command (see --help)");
   const std::string first = argv[1];
+  std::vector<std::string> args(argv + 1, argv + argc);
   if (first.empty() || first[0] != '-') {
     if (commands.count(first) == 0) return UsageError("unknown command '" + first + "' (see --help)");
+    std::vector<std::string> rest = OptionsFirst(*commands[first].first, {args.begin() + 1, args.end()});
+    args.resize(1);
+    args.insert(args.end(), rest.begin(), rest.end());
+  } else if (first != "-h" && first != "--help" && first != "--help-all" && first != "--version") {
+    return UsageError("unknown option '" + first + "' (see --help)");
   }
+  const bool isCommand = commands.count(first) != 0;
+  std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
-    app.parse(argc, argv);
+    app.parse(args);
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    return Finish(app.exit(e), "");
   } catch (const CLI::CallForAllHelp& e) {
-    return app.exit(e);
+    return Finish(app.exit(e), "");
   } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
+    return Finish(app.exit(e), "");
   } catch (const CLI::ParseError& e) {
-    const std::string text = ParseErrorText(e);
-    return UsageError(commands.count(first) ? first + ": " + text : text);
+    return UsageError(isCommand ? first + ": " + ParseErrorText(e) : TopLevelErrorText(e));
   }
   for (auto& [name, command] : commands) {
     if (command.first->parsed() == 0) continue;
-    const std::vector<std::string> extras = command.first->remaining();
-    if (!extras.empty()) return UsageError(name + ": " + ExtraText(*command.first, extras.front()));
-    return command.second();
+    for (const std::string& extra : command.first->remaining())
+      if (extra != "--") return UsageError(name + ": " + ExtraText(*command.first, extra));
+    return Finish(command.second(), name);
   }
   return UsageError("give a command (see --help)");
 }

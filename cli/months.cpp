@@ -14,12 +14,8 @@ namespace {
 int RunMonths(const ChineseArgs& args) {
   const ChineseOptions o = ParseChineseOptions(args);
   if (!o.error.empty()) return UsageError("months: " + o.error);
-  const auto from = ParseInt(o.from);
-  const auto to = ParseInt(o.to);
-  if (!from) return UsageError("months: not a year: '" + o.from + "'");
-  if (!to) return UsageError("months: not a year: '" + o.to + "'");
-  if (*from < -3000 || *to > 3000) return UsageError("months: years must lie between -3000 and 3000");
-  if (*from > *to) return UsageError("months: --from year is after --to year");
+  const Span years = ParseYearRange(args.range);
+  if (!years.error.empty()) return UsageError("months: " + years.error);
 
   RowWriter out(o.format, {{"start", false},
                            {"jdn", true},
@@ -30,8 +26,8 @@ int RunMonths(const ChineseArgs& args) {
                            {"leap", true},
                            {"days", true}});
   // Month starts within the program's range of days.
-  const int32_t first = std::max(GregorianJDN(*from, 1, 1), kFirstChineseDay);
-  const int32_t last = std::min(GregorianJDN(*to + 1, 1, 1) - 1, kLastChineseDay);
+  const int32_t first = std::max(GregorianJDN(years.from, 1, 1), kFirstDay);
+  const int32_t last = std::min(GregorianJDN(years.to + 1, 1, 1) - 1, kLastDay);
   ChlDate chl;
   chl.epoch = static_cast<int16_t>(o.settings.epoch);
   chl.jdn = first;

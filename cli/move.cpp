@@ -35,10 +35,7 @@ int Run(MoveOptions& o) {
   FrmMain f(platform);
   if (!LoadMain(f, messages)) return 1;
   if (const std::string error = ApplyWindowOptions(f, w); !error.empty()) return UsageError("move: " + error);
-  // An entry without a calendar code: --calendar answers the question.
-  platform.ask = [&](const std::string&, const std::string& title, ui::Buttons) {
-    return title == "Calendar?" && !w.calendar.empty() ? ui::Answer::Yes : ui::Answer::No;
-  };
+  AnswerQuestions(platform, w);
   const int index = ListIndex(f.cboMoveStep, o.unit.value);
   if (index < 0) return UsageError("move: unknown unit '" + o.unit.value + "'");
   f.cboMoveStep.index = index;
@@ -48,12 +45,9 @@ int Run(MoveOptions& o) {
   if (o.entry.given()) SetEntry(f, o.entry.value, w);
 
   for (int k = 0; k < times; ++k) {
-    const int before = platform.messageCount;
+    messages.str("");
     f.cmdMove_Click();
-    if (platform.messageCount > before) {
-      std::cerr << messages.str();
-      return 2;
-    }
+    if (f.outcome.kind != Outcome::Done) return UsageError("move: " + RefusalText(f, messages.str()));
   }
   std::cout << RowsText(f, w.json);
   return 0;

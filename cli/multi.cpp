@@ -79,7 +79,7 @@ int Run(MultiOptions& mo) {
   if (const std::string error = ApplyWindowOptions(f, o); !error.empty()) return UsageError("multi: " + error);
   if (entry) {
     SetEntry(f, IsPlainDate(*entry) ? *entry + " CE" : *entry, o);
-    if (!Compute(f, platform, messages)) return 2;
+    if (!Compute(f, messages, "multi")) return 2;
     messages.str("");
   }
 
@@ -95,7 +95,7 @@ int Run(MultiOptions& mo) {
   w.Show(in);
   w.cmdSearch_Click();
   if (w.blnCancel) {
-    std::cerr << messages.str();
+    std::cerr << "tavro-cli: multi: " << OneLine(messages.str()) << "\n";
     return 1;
   }
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <iostream>
 
+#include "app/main/calendar_table.h"
 #include "app/main/frm_main.h"
 #include "app/main/text_util.h"
 #include "app/ui/headless_platform.h"
@@ -26,7 +27,7 @@ std::optional<int32_t> ParseInt(const std::string& text) {
 }
 
 // Beside the executable in a build tree, ../share/tavro when installed.
-std::string ProgramFolder() { return ProgramDataFolder(); }
+std::string ProgramFolder() { return ProgramDataFolder("tavro-cli"); }
 
 bool IsPlainDate(const std::string& text) {
   size_t i = 0, fields = 0;
@@ -41,45 +42,6 @@ bool IsPlainDate(const std::string& text) {
     ++i;
   }
   return fields == 3;
-}
-
-void AddSettingOptions(CLI::App& app, SettingOptions& o) {
-  app.add_option("--country", o.country, "china, vietnam or japan: the reference meridian, zone and animal names")
-      ->type_name("NAME");
-  app.add_option("--longitude", o.longitude, "reference meridian, whole degrees East 100..145 (default: the country's)")
-      ->type_name("DEG");
-  app.add_option("--epoch", o.epoch, "-2696 or -2636: the year that begins cycle 1")->type_name("YEAR");
-  app.add_option("--method", o.method, "true or mean: the sun the solar terms follow")->type_name("SUN");
-}
-
-std::string ApplySettingOptions(FrmMain& f, const SettingOptions& o) {
-  if (!o.country.empty()) {
-    const std::string c = ToLower(o.country);
-    const int index = c == "vietnam" ? kCountryVietnam : c == "china" ? kCountryChina : c == "japan" ? kCountryJapan : -1;
-    if (index < 0) return "--country must be china, vietnam or japan";
-    f.cboRefLong.index = index;
-    f.cboRefLong_Click();
-  }
-  if (!o.longitude.empty()) {
-    int index = -1;
-    for (size_t k = 0; k < f.cboLongitude.items.size() && index < 0; ++k)
-      if (f.cboLongitude.items[k] == o.longitude) index = static_cast<int>(k);
-    if (index < 0) return "--longitude must be a whole number from 100 to 145";
-    f.cboLongitude.index = index;
-    f.cboLongitude_Click();
-  }
-  if (!o.epoch.empty()) {
-    if (o.epoch != "-2696" && o.epoch != "-2636") return "--epoch must be -2696 or -2636";
-    f.cboEpoch.index = o.epoch == "-2696" ? 0 : 1;
-    f.cboEpoch_Click();
-  }
-  if (!o.method.empty()) {
-    const std::string m = ToLower(o.method);
-    if (m != "true" && m != "mean") return "--method must be true or mean";
-    f.cboMethod.index = m == "true" ? 0 : 1;
-    f.cboMethod_Click();
-  }
-  return {};
 }
 
 void AddTimeOptions(CLI::App& app, WindowOptions& o) {
@@ -97,6 +59,11 @@ void AddWindowOptions(CLI::App& app, WindowOptions& o) {
   app.add_flag("--json", o.json, "one JSON object: the rows and the moment as data");
 }
 
+int ZoneIndex(const std::string& zone) {
+  const std::string z = ToLower(Trim(zone));
+  return z == "gmt" ? 0 : z == "local" ? 1 : -1;
+}
+
 std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o) {
   if (std::string error = ApplySettingOptions(f, o.settings); !error.empty()) return error;
   if (!o.calendar.empty()) {
@@ -104,16 +71,13 @@ std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o) {
     if (cal < 0) return "--calendar must be one of CE, JC, CHL, CHS, ARC, AJD, CJDC, CJDL, ARCGMT, ARCCCT";
     f.intCalendar = cal;
   }
-  if (!o.zone.empty()) {
-    const std::string z = ToLower(o.zone);
-    if (z != "gmt" && z != "local") return "--zone must be gmt or local";
-  }
+  if (!o.zone.empty() && ZoneIndex(o.zone) < 0) return "--zone must be gmt or local";
   return {};
 }
 
 bool LoadMain(FrmMain& f, std::ostringstream& messages) {
   if (!f.Form_Load()) {
-    std::cerr << "tavro-cli: " << messages.str();
+    std::cerr << "tavro-cli: " << OneLine(messages.str()) << "\n";
     return false;
   }
   messages.str("");
@@ -124,16 +88,42 @@ void SetEntry(FrmMain& f, const std::string& entry, const WindowOptions& o) {
   f.txbDate.text = entry;
   f.txbDate_Change();
   f.txbTime.text = o.time;
-  if (!o.zone.empty()) f.cboTimeZone.index = ToLower(o.zone) == "gmt" ? 0 : 1;
+  if (!o.zone.empty()) f.cboTimeZone.index = ZoneIndex(o.zone);
 }
 
-bool Compute(FrmMain& f, const ui::HeadlessPlatform& platform, const std::ostringstream& messages) {
-  const int before = platform.messageCount;
+void AnswerQuestions(ui::HeadlessPlatform& platform, const WindowOptions& o) {
+  const bool yes = !o.calendar.empty();
+  platform.ask = [yes](ui::Question id, const std::string&) {
+    return yes && id == ui::Question::Calendar ? ui::Answer::Yes : ui::Answer::No;
+  };
+}
+
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (char c : text) {
+    const bool end = c == '\r' || c == '\n';
+    if (end && (line.empty() || line.back() == ' ')) continue;
+    line += end ? ' ' : c;
+  }
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
+std::string RefusalText(const FrmMain& f, const std::string& shown) {
+  if (f.outcome.kind == Outcome::EntryError) return EntryErrorLine(f.outcome.entryError, f.Country() == kCountryChina);
+  return OneLine(shown);
+}
+
+bool Compute(FrmMain& f, std::ostringstream& messages, const std::string& command) {
+  messages.str("");
   f.cmdCompute_Click();
-  if (platform.messageCount == before) return true;
-  const std::string text = messages.str();
-  std::cerr << text;
-  return text.rfind("Calendar dates unchanged.", 0) == 0;
+  if (f.outcome.kind == Outcome::Done) return true;
+  if (f.outcome.kind == Outcome::Unchanged) {
+    std::cerr << messages.str();
+    return true;
+  }
+  UsageError(command + ": " + RefusalText(f, messages.str()));
+  return false;
 }
 
 int ListIndex(const ui::ComboBox& list, const std::string& name) {

@@ -9,6 +9,7 @@
 #include <string>
 #include "app/ui/controls.h"
 #include "cli/command.h"
+#include "cli/settings.h"
 
 namespace CLI {
 class App;
@@ -46,17 +47,6 @@ bool IsPlainDate(const std::string& text);
 inline constexpr const char* kEntryHelp =
     "a date as typed into the main window, with its calendar code, e.g. \"2024-02-10 CE\", \"79-41-01-01 CHL\"";
 
-// --country, --longitude, --epoch, --method: the settings the main window's
-// lists hold. Empty means "as the program starts".
-struct SettingOptions {
-  std::string country, longitude, epoch, method;
-};
-void AddSettingOptions(CLI::App& app, SettingOptions& o);
-
-// Sets the window's lists as the user would; an error text when an option
-// has no such value.
-std::string ApplySettingOptions(FrmMain& f, const SettingOptions& o);
-
 // The settings with the entry's time and zone, the calendar to show dates in
 // and --json: what the commands that print the window's rows take.
 struct WindowOptions {
@@ -69,6 +59,10 @@ struct WindowOptions {
 void AddTimeOptions(CLI::App& app, WindowOptions& o);
 void AddWindowOptions(CLI::App& app, WindowOptions& o);
 
+// The index of --zone in the window's zone list (0 GMT, 1 the meridian's
+// zone), -1 for any other text.
+int ZoneIndex(const std::string& zone);
+
 // ApplySettingOptions, then the calendar and the zone.
 std::string ApplyWindowOptions(FrmMain& f, const WindowOptions& o);
 
@@ -79,9 +73,21 @@ bool LoadMain(FrmMain& f, std::ostringstream& messages);
 // Puts a typed entry into the date boxes, as pending input for the next action.
 void SetEntry(FrmMain& f, const std::string& entry, const WindowOptions& o);
 
-// Presses Compute; false when it showed an error. What it showed goes to
-// stderr ("Calendar dates unchanged." alone is no error).
-bool Compute(FrmMain& f, const ui::HeadlessPlatform& platform, const std::ostringstream& messages);
+// The window's question "is this a date of the current calendar?" is
+// answered yes by --calendar alone; every other question no.
+void AnswerQuestions(ui::HeadlessPlatform& platform, const WindowOptions& o);
+
+// `text` on one line: line ends become spaces, none at the end.
+std::string OneLine(const std::string& text);
+
+// Why the window refused what it was given, on one line: an entry error in
+// the words for a terminal, otherwise the message it showed (`shown`).
+std::string RefusalText(const FrmMain& f, const std::string& shown);
+
+// Presses Compute; false, after writing "tavro-cli: <command>: <why>" to
+// stderr, when it refused the entry. The same dates as before are no failure
+// (the window's note goes to stderr).
+bool Compute(FrmMain& f, std::ostringstream& messages, const std::string& command);
 
 // Index of `name` in `list` (its text, any letter case, or its index).
 int ListIndex(const ui::ComboBox& list, const std::string& name);

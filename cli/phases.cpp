@@ -11,8 +11,8 @@
 namespace tavro::cli {
 namespace {
 
-int RunPhases(const YearRangeArgs& args) {
-  const YearRange range = ParseYearRange(args);
+int RunPhases(const RangeOptions& args) {
+  const Span range = ParseYearRange(args);
   if (!range.error.empty()) return UsageError("phases: " + range.error);
   const double start = GregorianJDN(range.from, 1, 1) - 0.5;  // AJD of 00:00 UT, 1 January
   std::string out = "lunation\tquarter\ttt\tut\tdate\n";
@@ -36,8 +36,8 @@ int RunPhases(const YearRangeArgs& args) {
 }
 
 CommandRun Setup(CLI::App& app) {
-  auto o = std::make_shared<YearRangeArgs>();
-  AddYearRange(app, *o);
+  auto o = std::make_shared<RangeOptions>();
+  AddRangeOptions(app, *o, "CE year, -3000..3000", "YEAR");
   return [o] { return RunPhases(*o); };
 }
 

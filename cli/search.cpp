@@ -46,10 +46,7 @@ int Run(SearchOptions& o) {
   FrmMain f(platform);
   if (!LoadMain(f, messages)) return 1;
   if (const std::string error = ApplyWindowOptions(f, options); !error.empty()) return UsageError("search: " + error);
-  // An entry without a calendar code: --calendar answers the question.
-  platform.ask = [&](const std::string&, const std::string& title, ui::Buttons) {
-    return title == "Calendar?" && !options.calendar.empty() ? ui::Answer::Yes : ui::Answer::No;
-  };
+  AnswerQuestions(platform, options);
   int index = ListIndex(f.cboTarget, *target);
   for (int k = 0; k < 3 && index < 0; ++k)
     if (ToLower(Trim(*target)) == kBaseTargetNames[k]) index = kTargetElementAnimalDay + k;
@@ -61,10 +58,8 @@ int Run(SearchOptions& o) {
   // The date first, so that an entry error is told apart from a failed search.
   if (o.entry.given()) {
     SetEntry(f, o.entry.value, options);
-    if (!f.TakePendingEntry()) {
-      std::cerr << messages.str();
-      return 2;
-    }
+    messages.str("");
+    if (!f.TakePendingEntry()) return UsageError("search: " + RefusalText(f, messages.str()));
     f.DisplayDatesAndTimes();
   }
   f.cboTarget.index = index;
@@ -83,10 +78,11 @@ int Run(SearchOptions& o) {
   }
   f.multipleWindow = &w;
 
-  const int before = platform.messageCount;
+  messages.str("");
   f.cmdSearch_Click();
-  if (platform.messageCount > before) {
-    std::cerr << messages.str();
+  // Nothing found, or nothing within the program's range: status 1.
+  if (f.outcome.kind != Outcome::Done) {
+    std::cerr << "tavro-cli: search: " << RefusalText(f, messages.str()) << "\n";
     return 1;
   }
   std::cout << RowsText(f, options.json);

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/main/calendar_table.h"
 #include "cli/command.h"
 #include "cli/data_run.h"
 
@@ -43,17 +44,13 @@ int Run(SelfTestOptions& so) {
   d.seed = seed;
   d.txbStart.text = entry;
   d.DoTest();
-  // The window refuses a moment out of range with a message and tests
-  // nothing: a user error like any refused entry.
-  std::string refused = run.TakeMessages();
-  if (!refused.empty()) {
-    while (!refused.empty() && (refused.back() == '\n' || refused.back() == '\r')) refused.pop_back();
-    return UsageError("self-test: " + refused);
-  }
-  const std::string& text = d.txbText.text;
-  std::cout << PrintedText(text, crlf);
-  if (text.find("Error code =") != std::string::npos) return 2;
-  return text.find(" but") != std::string::npos ? 1 : 0;
+  // A refused moment is tested not at all: a user error like any refused entry.
+  const std::string shown = run.TakeMessages();
+  if (d.testResult.entryError != 0)
+    return UsageError("self-test: " + EntryErrorLine(d.testResult.entryError, run.main().Country() == kCountryChina));
+  if (d.testResult.outOfRange) return UsageError("self-test: " + OneLine(shown));
+  std::cout << PrintedText(d.txbText.text, crlf);
+  return d.testResult.mismatches > 0 ? 1 : 0;
 }
 
 CommandRun Setup(CLI::App& app) {

@@ -15,35 +15,11 @@
 namespace tavro::cli {
 namespace {
 
-// A CE date "year-month-day" (astronomical year, may be negative) that exists.
-std::optional<int32_t> ParseCeDate(const std::string& text) {
-  const bool negative = !text.empty() && text[0] == '-';
-  const std::string body = negative ? text.substr(1) : text;
-  const size_t a = body.find('-');
-  const size_t b = a == std::string::npos ? a : body.find('-', a + 1);
-  if (b == std::string::npos || body.find('-', b + 1) != std::string::npos) return std::nullopt;
-  const auto year = ParseInt(body.substr(0, a));
-  const auto month = ParseInt(body.substr(a + 1, b - a - 1));
-  const auto day = ParseInt(body.substr(b + 1));
-  if (!year || !month || !day || *year > 100000 || *month < 1 || *month > 12 || *day < 1 || *day > 31)
-    return std::nullopt;
-  const int32_t y = negative ? -*year : *year;
-  const int32_t jdn = GregorianJDN(y, *month, *day);
-  const EuroDate back = GregorianOf(jdn);
-  if (back.year != y || back.month != *month || back.day != *day) return std::nullopt;
-  return jdn;
-}
-
 int RunTable(const ChineseArgs& args) {
   const ChineseOptions o = ParseChineseOptions(args);
   if (!o.error.empty()) return UsageError("table: " + o.error);
-  const auto from = ParseCeDate(o.from);
-  const auto to = ParseCeDate(o.to);
-  if (!from) return UsageError("table: not a CE date (year-month-day): '" + o.from + "'");
-  if (!to) return UsageError("table: not a CE date (year-month-day): '" + o.to + "'");
-  if (*from < kFirstChineseDay || *to > kLastChineseDay)
-    return UsageError("table: dates must lie between -3000-01-01 and 3000-01-01");
-  if (*from > *to) return UsageError("table: --from date is after --to date");
+  const Span days = ParseDayRange(args.range);
+  if (!days.error.empty()) return UsageError("table: " + days.error);
 
   RowWriter out(o.format, {{"jdn", true},
                            {"ce", false},
@@ -61,7 +37,7 @@ int RunTable(const ChineseArgs& args) {
                            {"month_names", false},
                            {"year_names", false},
                            {"arc", false}});
-  for (int32_t n = *from; n <= *to; ++n) {
+  for (int32_t n = days.from; n <= days.to; ++n) {
     ChlDate chl;
     ChsDate chs;
     chl.epoch = chs.epoch = static_cast<int16_t>(o.settings.epoch);

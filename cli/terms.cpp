@@ -19,8 +19,8 @@ struct Term {
   int index;
 };
 
-int RunTerms(const YearRangeArgs& args) {
-  const YearRange range = ParseYearRange(args);
+int RunTerms(const RangeOptions& args) {
+  const Span range = ParseYearRange(args);
   if (!range.error.empty()) return UsageError("terms: " + range.error);
   std::vector<Term> terms;
   // Quarter intervals from the December solstice before the first year to
@@ -51,8 +51,8 @@ int RunTerms(const YearRangeArgs& args) {
 }
 
 CommandRun Setup(CLI::App& app) {
-  auto o = std::make_shared<YearRangeArgs>();
-  AddYearRange(app, *o);
+  auto o = std::make_shared<RangeOptions>();
+  AddRangeOptions(app, *o, "CE year, -3000..3000", "YEAR");
   return [o] { return RunTerms(*o); };
 }
 

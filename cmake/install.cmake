@@ -16,6 +16,13 @@ if(NOT changelog_top MATCHES "^tavro \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "packaging/changelog starts with '${changelog_top}', not version ${PROJECT_VERSION}")
 endif()
 
+# What the About box says of the project: its home page, the year of the
+# copyright (as the copyright file has it) and where the licence text is installed.
+file(STRINGS ${pkg}/copyright copyright_line REGEX "^Copyright: [0-9]+" LIMIT_COUNT 1)
+string(REGEX MATCH "[0-9]+" TAVRO_COPYRIGHT_YEAR "${copyright_line}")
+target_compile_definitions(tavro_qt PUBLIC TAVRO_HOMEPAGE="${TAVRO_HOMEPAGE}"
+  TAVRO_COPYRIGHT_YEAR="${TAVRO_COPYRIGHT_YEAR}" TAVRO_INSTALLED_LICENCE="${CMAKE_INSTALL_FULL_DOCDIR}/LICENSE")
+
 configure_file(${pkg}/${TAVRO_APP_ID}.metainfo.xml.in ${out}/${TAVRO_APP_ID}.metainfo.xml @ONLY)
 
 # Manual pages and the changelog go compressed, without time stamps, so the

@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_NAME tavro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Velmora <tavro@velmora.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chinese lunisolar calendar calculator")
-set(CPACK_PACKAGE_DESCRIPTION "Tavro converts any moment from 3000 BCE to 3000 CE between the Chinese
+set(CPACK_PACKAGE_DESCRIPTION "Tavro converts any moment from 3001 BCE to 3000 CE between the Chinese
 lunar and solar calendars (and their Vietnamese and Japanese variants), the
 Common Era and Julian calendars, the Archetypes Calendar and Julian day
 counts, with the element-animal and stem-branch names, the phase and age of

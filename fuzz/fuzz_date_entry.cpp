@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     f.cboMethod.index = meanSun ? 1 : 0;
     f.cboMethod_Click();
   }
-  window.platform.ask = [yes](const std::string&, const std::string&, tavro::ui::Buttons) {
+  window.platform.ask = [yes](tavro::ui::Question, const std::string&) {
     return yes ? tavro::ui::Answer::Yes : tavro::ui::Answer::No;
   };
   f.intCalendar = calendar;

@@ -66,6 +66,7 @@ std::string FrmCalendar::WithPngExtension(const std::string& path) {
 }
 
 void FrmCalendar::cmdSaveCalendarImage_Click() {
+  imageSaved = false;
   const std::string chosen = platform_.SaveFileDialog(kSaveDialogTitle, "", kSaveDialogFilter);
   if (chosen.empty()) return;
   const std::string path = WithPngExtension(chosen);
@@ -75,6 +76,7 @@ void FrmCalendar::cmdSaveCalendarImage_Click() {
     platform_.MessageBox(kSaveErrorText, "Save as PNG image", ui::Icon::None, ui::Buttons::Ok);
     return;
   }
+  imageSaved = true;
   platform_.MessageBox(std::string(kSavedText) + "\r\n" + path, "Save image", ui::Icon::Information,
                        ui::Buttons::Ok);
 }

@@ -76,6 +76,7 @@ class FrmCalendar {
   void DrawMonth();
   void cmdShowPreviousOrNext_Click(int index);
   void cmdSaveCalendarImage_Click();
+  bool imageSaved = false;  // whether the last save wrote its file
   void cmdClose_Click();
 
   // A chosen file name gets ".png" unless it already ends so (any case).

@@ -53,6 +53,7 @@ void FrmData::BeginLongRun() {
   optCE.enabled = optJC.enabled = false;
   cmdList.enabled = false;
   txbNumYears.enabled = txbStart.enabled = txbEnd.enabled = false;
+  if (onRunning) onRunning(true);
 }
 
 void FrmData::EndLongRun() {
@@ -63,6 +64,7 @@ void FrmData::EndLongRun() {
   optCE.enabled = optJC.enabled = true;
   cmdList.enabled = true;
   txbNumYears.enabled = txbStart.enabled = txbEnd.enabled = true;
+  if (onRunning) onRunning(false);
 }
 
 void FrmData::SizeWindow() { large = chkLargeWindow.value == 1; }

@@ -66,15 +66,25 @@ class FrmData {
   bool blnStop = false;
   bool running = false;  // a list or the random test runs (and yields to events)
   bool mainStartingUp = false;  // the main window is still starting up
+  int mainCalendarTaken = 0;    // the main window's dataWindowCalendar as last taken
   DataInputs inputs;
   // When set, called before every listing to take the main window's current
   // moment and options into `inputs`.
   std::function<DataInputs()> readMain;
+  // Told when a list or the random test starts (true) and ends (false).
+  std::function<void(bool running)> onRunning;
   // The main window's ParseDate, for the test of a typed moment.
   std::function<DataParseResult(const std::string&)> parseDate;
   // Seed of the random test; when unset the clock seeds it.
   bool useSeed = false;
   uint64_t seed = 0;
+  // What the last DoTest found, beside the text it wrote: the dates that did
+  // not come back unchanged, or why it tested nothing.
+  struct TestResult {
+    int mismatches = 0;
+    int entryError = 0;  // the typed moment's entry error code
+    bool outOfRange = false;
+  } testResult;
 
   // ---- operations ----
   void DisplayYearData();

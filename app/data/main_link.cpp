@@ -26,6 +26,30 @@ void ConnectToMain(FrmData& data, FrmMain& main) {
   data.mainStartingUp = !main.startupCompleted;
   data.optJC.value = main.dataWindowCalendar == 1;
   data.optCE.value = !data.optJC.value;
+  data.mainCalendarTaken = main.dataWindowCalendar;
+  data.onRunning = [&main](bool running) {
+    for (ui::Button* b : {&main.cmdDisplayYearData, &main.cmdListLunarNewYears, &main.cmdListLeapMonths,
+                          &main.cmdListJulianCENewYears, &main.cmdTest})
+      b->enabled = !running;
+  };
+}
+
+void OpenFromMain(FrmData& data, FrmMain& main, int window) {
+  if (data.running) return;
+  if (main.dataWindowCalendar != data.mainCalendarTaken) {
+    data.mainCalendarTaken = main.dataWindowCalendar;
+    data.optJC.value = data.mainCalendarTaken == 1;
+    data.optCE.value = !data.optJC.value;
+  }
+  if (window == kWindowYearData) {
+    data.mainStartingUp = !main.startupCompleted;
+    data.DisplayYearData();
+  } else if (window == kWindowTest) {
+    data.DoTest();
+  } else {
+    data.intWindow = window;
+    data.cmdList_Click();
+  }
 }
 
 }  // namespace tavro

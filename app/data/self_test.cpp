@@ -30,6 +30,7 @@ class Uniform {
 
 void FrmData::DoTest() {
   if (running) return;
+  testResult = {};
   TakeMainInputs();
   const Settings& s = inputs.settings;
   intWindow = kWindowTest;
@@ -71,6 +72,7 @@ void FrmData::DoTest() {
     EndLongRun();
     busyPointer = false;
     caretAtEnd = true;
+    cmdStop.visible = false;  // nothing runs that it could stop
     return;
   }
 
@@ -81,11 +83,13 @@ void FrmData::DoTest() {
     p.error = 1;  // no date entry to read the text with
   }
   if (p.error != 0) {
+    testResult.entryError = p.error;
     Append("Error code =" + Spaced(p.error) + kCrLf);
     return;
   }
   const RangeCheck range = CheckRange(p.ajd);
   if (range.code != 0) {
+    testResult.outOfRange = true;
     platform_.MessageBox(range.message, range.title, ui::Icon::Warning, ui::Buttons::Ok);
     return;
   }
@@ -114,6 +118,7 @@ void FrmData::TestDatePair(ChsDate& chs, ChlDate& chl) {
       out += kCrLf + ChsDateText(chs, false) + " ->" + Spaced(d) + " but" + kCrLf + Spaced(back.jdn) + " -> " +
              ChsDateText(back, false) + kCrLf;
       blnStop = true;
+      ++testResult.mismatches;
     }
   }
 
@@ -133,6 +138,7 @@ void FrmData::TestDatePair(ChsDate& chs, ChlDate& chl) {
       out += kCrLf + ChlDateText(chl, "CHL") + " ->" + Spaced(d) + " but" + kCrLf + Spaced(back.jdn) + " -> " +
              ChlDateText(back, "CHL") + kCrLf;
       blnStop = true;
+      ++testResult.mismatches;
     }
   }
   Append(out);

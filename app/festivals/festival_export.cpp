@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <cstring>
+#include <cerrno>
 
 #include "app/festivals/festival_text.h"
 #include "core/festivals/festivals.h"
@@ -106,18 +108,24 @@ void FrmFestivalExport::cmdSave_Click() {
                                kExportFilter);
   if (chosen.empty()) return;  // cancelled: the dialog stays
   const std::string path = WithIcsExtension(chosen);
-  bool written = false;
+  bool opened = false, written = false;
+  int reason = 0;
   {
+    errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) {
+    opened = static_cast<bool>(out);
+    if (opened) {
       out.write(text->data(), static_cast<std::streamsize>(text->size()));
       out.close();
       written = !out.fail();
     }
+    if (!written) reason = errno != 0 ? errno : EIO;
   }
   if (!written) {
-    std::remove(path.c_str());  // no half-written file is left to import
-    Warn("The calendar file could not be written:\r\n" + path);
+    // No half-written file is left to import; a file that could not even be
+    // opened is not ours to remove.
+    if (opened) std::remove(path.c_str());
+    Warn("The calendar file could not be written:\r\n" + path + "\r\n" + std::strerror(reason));
     return;
   }
   visible = false;

@@ -1,5 +1,7 @@
 #include "app/festivals/festival_text.h"
 
+#include "core/time/date_text.h"
+
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -8,13 +10,8 @@
 
 namespace tavro {
 
-std::string CeDateText(int32_t jdn) {
-  const EuroDate d = GregorianOf(jdn);
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "", d.year < 0 ? -d.year : d.year, d.month,
-                d.day);
-  return buf;
-}
+// Written as the main window writes its dates, year 0 and BCE years included.
+std::string CeDateText(int32_t jdn) { return EuroDateText(GregorianOf(jdn), kOrderYearMonthDay, "-", ",", false); }
 
 bool ParseCeYear(const std::string& text, int32_t& year) {
   size_t a = 0, b = text.size();

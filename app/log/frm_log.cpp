@@ -56,7 +56,7 @@ void FrmLog::ClearText() {
 }
 
 bool FrmLog::cmdClear_Click() {
-  if (platform_.MessageBox(kClearLogQuestion, "Clear log", ui::Icon::Question, ui::Buttons::OkCancel) !=
+  if (platform_.Ask(ui::Question::ClearLog, kClearLogQuestion, "Clear log", ui::Buttons::OkCancel) !=
       ui::Answer::Ok)
     return false;
   ClearText();

@@ -109,7 +109,7 @@ void LogController::cmdViewLog_Click() {
 }
 
 void LogController::cmdClearLog_Click() {
-  if (main_.platform().MessageBox(kClearLogQuestion, "Clear log", ui::Icon::Question, ui::Buttons::OkCancel) ==
+  if (main_.platform().Ask(ui::Question::ClearLog, kClearLogQuestion, "Clear log", ui::Buttons::OkCancel) ==
       ui::Answer::Ok)
     log_.ClearText();
   main_.SetTheFocus();

@@ -22,6 +22,23 @@ int GetCalendar(const std::string& name) {
   return -1;
 }
 
+namespace {
+
+const char* const kChlForm = "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'";
+const char* const kChlOverseas = "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709.";
+
+}  // namespace
+
+std::string EntryErrorLine(int code, bool china) {
+  // The CHL text without its advice on the element-animal boxes.
+  std::string text = code != kErrCHL ? EntryErrorMessage(code, china)
+                                     : std::string(kChlForm) + (china ? std::string(" ") + kChlOverseas : ".");
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
 std::string EntryErrorMessage(int code, bool china) {
   const std::string crlf = "\r\n";
   switch (code) {
@@ -33,12 +50,7 @@ std::string EntryErrorMessage(int code, bool china) {
     case kErrCE: return "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day";
     case kErrJC: return "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day";
     case kErrCHL:
-      if (china)
-        return "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'" + crlf +
-               "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709." + crlf + crlf +
-               "Or use '?' for position with a specified element-animal, e.g., 70-?-12-30," + crlf +
-               "and specify element-animal using the drop-down boxes.";
-      return "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'." + crlf + crlf +
+      return kChlForm + (china ? crlf + kChlOverseas : std::string(".")) + crlf + crlf +
              "Or use '?' for position with a specified element-animal, e.g., 70-?-12-30," + crlf +
              "and specify element-animal using the drop-down boxes.";
     case kErrCHS: return "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day" + crlf;

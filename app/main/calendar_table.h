@@ -28,6 +28,8 @@ inline constexpr int kErrNoDate = 1, kErrCalendar = 2, kErrTimeInDate = 3, kErrT
 // The message of an entry error; code 8 has a longer text when China is the
 // country. Empty for an unknown code.
 std::string EntryErrorMessage(int code, bool china);
+// The same on one line, for a terminal (without the drop-down boxes' advice).
+std::string EntryErrorLine(int code, bool china);
 
 inline constexpr const char* kEntryErrorTitle = "Invalid date or time entry";
 

@@ -50,6 +50,7 @@ void FrmMain::ShowMessage(const std::string& text, const std::string& title, ui:
 }
 
 void FrmMain::cmdCompute_Click() {
+  outcome = {};
   const std::string noted = lblCommonEraDate[1].caption;
   txbPlusMinus.text = Trim(txbPlusMinus.text);
   const bool plusMinusGiven = !txbPlusMinus.text.empty();
@@ -67,6 +68,7 @@ void FrmMain::cmdCompute_Click() {
   if (plusMinusGiven) {
     ajd += optMinus.value ? -PlusMinusValue() : PlusMinusValue();
   } else if (ajd == dblCurrentAJDate) {
+    outcome = {Outcome::Unchanged, 0};
     ShowMessage("Calendar dates unchanged.", "Convert date", ui::Icon::Warning);
     return;
   }
@@ -79,6 +81,7 @@ void FrmMain::cmdCompute_Click() {
     if (autoLog) autoLog(kAutoLogConvert);
     CmdSaveStateEnabled(true);
   } else {
+    outcome = {Outcome::Unchanged, 0};
     ShowMessage("Calendar dates unchanged.", "Convert date", ui::Icon::Warning);
   }
 }
@@ -142,6 +145,10 @@ void FrmMain::DisplayDatesAndTimes() {
 }
 
 const ui::Image& FrmMain::Picture(const std::string& name) {
+  static const ui::Image none;
+  // Without a screen nothing is read: a conversion on the command line never
+  // shows a picture.
+  if (!platform_.ShowsPictures()) return none;
   auto it = pictureCache_.find(name);
   if (it != pictureCache_.end()) return it->second;
   ui::Image img;
@@ -266,16 +273,11 @@ void FrmMain::DisplayMoonData(Rgb colour) {
   lblPhaseOfMoon[1].caption = md.phaseText;
   platform_.Refresh();
   picMoon.back = colour;
-  const std::string file = strPicPath + md.picture.baseName + countrySuffix + ".bmp";
-  picMoon.image = DrawMoonPicture(md.picture, LoadMoonBitmap(file), colour, intMaxX, intMaxY);
+  if (platform_.ShowsPictures())
+    picMoon.image = DrawMoonPicture(md.picture, Picture(md.picture.baseName + countrySuffix + ".bmp"), colour,
+                                    intMaxX, intMaxY);
   picMoon.visible = true;
   platform_.Refresh();
-}
-
-ui::Image FrmMain::LoadMoonBitmap(const std::string& path) {
-  ui::Image img;
-  if (!platform_.LoadPicture(path, img)) return ui::Image();
-  return img;
 }
 
 void FrmMain::SetTheFocus() {

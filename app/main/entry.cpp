@@ -204,8 +204,8 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
   if (code.empty()) {
     if (intCalendar < 0 || intCalendar > 8 || nBlanks != 0) return fail(kErrCalendar);
     const std::string& current = CalendarTable[intCalendar].code;
-    ui::Answer a = platform_.MessageBox("Is this a " + current + " Calendar date?", "Calendar?",
-                                        ui::Icon::Question, ui::Buttons::YesNo);
+    ui::Answer a = platform_.Ask(ui::Question::Calendar, "Is this a " + current + " Calendar date?", "Calendar?",
+                                 ui::Buttons::YesNo);
     if (a != ui::Answer::Yes) return fail(kErrCalendar);
     codeStart = work.size();
     work += current;
@@ -295,6 +295,7 @@ FrmMain::Parsed FrmMain::CalendarDateEntry(const std::string& datePart, int cale
 }
 
 void FrmMain::ShowEntryError(int code) {
+  outcome = {Outcome::EntryError, code};
   ShowMessage(EntryErrorMessage(code, Country() == kCountryChina), kEntryErrorTitle, ui::Icon::Warning);
 }
 
@@ -314,6 +315,7 @@ int FrmMain::TimeOfDayMinutes(const std::string& text) {
 bool FrmMain::CheckRange(double ajd) {
   const RangeCheck r = tavro::CheckRange(ajd);
   if (r.code == 0) return false;
+  outcome = {Outcome::OutOfRange, 0};
   ShowMessage(r.message, r.title, ui::Icon::Warning);
   return true;
 }

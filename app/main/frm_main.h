@@ -13,6 +13,7 @@
 #include "app/main/auto_log_kind.h"
 #include "app/main/calendar_table.h"
 #include "app/main/move_units.h"
+#include "app/main/outcome.h"
 #include "app/main/search_targets.h"
 #include "app/ui/controls.h"
 #include "app/ui/platform.h"
@@ -34,6 +35,7 @@ inline constexpr int kCountryLongitudeIndex[3] = {5, 20, 35};
 inline constexpr int kTargetElementAnimalFirst = kTargetElementAnimalDay, kTargetElementAnimalLast = kTargetElementAnimalYear;
 
 class FrmMultipleElAn;
+struct MultipleSearchInputs;
 
 class FrmMain {
  public:
@@ -93,6 +95,9 @@ class FrmMain {
   std::string focus;     // name of the control that should have the keyboard focus
   bool visible = false;  // the window is shown
   bool quitRequested = false;
+  // What the last Compute, Move or Search did (entry errors and range checks
+  // set it wherever they are shown).
+  ActionOutcome outcome;
 
   // ---- state ----
   double dblCurrentAJDate = 2451545.0;
@@ -228,6 +233,10 @@ class FrmMain {
   // Rebuilds the text of the selected element-animal target.
   void RefreshElementAnimalTarget();
   FrmMultipleElAn& MultipleWindow();
+  // The rows `w` opens with (as last left, or for the same element-animal
+  // day and month as the current moment) and what it reads from this window,
+  // `next` the search direction.
+  MultipleSearchInputs PresetMultipleWindow(FrmMultipleElAn& w, bool sameDayAndMonth, bool next);
 
   // ---- start-up and saved state ----
   // False when the program texts could not be loaded (the program must end).
@@ -258,8 +267,9 @@ class FrmMain {
   Parsed DayCountEntry(const std::string& datePart, int calendar);
   Parsed CalendarDateEntry(const std::string& datePart, int calendar);
 
-  const ui::Image& Picture(const std::string& fileName);  // from the program folder, cached
-  ui::Image LoadMoonBitmap(const std::string& path);
+  // From the program folder, read once; empty when unreadable or when the
+  // platform shows no pictures.
+  const ui::Image& Picture(const std::string& fileName);
 
   // Searching: the rule of a target (0 .. kSearchTargetCount - 1), the
   // multiple element-animal window's search, and what the window does with
@@ -277,6 +287,7 @@ class FrmMain {
   void StartClock();
   void EnableRunControls(bool enabled);
   bool runControlsDisabled_ = false;  // a repeated run disabled them
+  bool festivalsDisabledByRun_ = false;  // "Festivals" was on when the run began
 
   ui::Platform& platform_;
   std::shared_ptr<FrmMultipleElAn> ownMultipleWindow_;

@@ -15,6 +15,7 @@ void FrmMain::cmdMove_Click() {
   // A click that reaches us during a run (the button is disabled then) must
   // not start a second loop inside the first.
   if (blnRepeat) return;
+  outcome = {};
   const double before = dblCurrentAJDate;
   if (!TakePendingEntry()) return;
   // The Chinese units read the displayed date lines, which must show the
@@ -35,6 +36,7 @@ void FrmMain::cmdMove_Click() {
         endText = failure.text;
         endTitle = failure.title;
         endIcon = failure.icon;
+        outcome = {Outcome::MoveFailed, 0};
         break;
       }
       blnStepDue = false;
@@ -44,6 +46,7 @@ void FrmMain::cmdMove_Click() {
       endText = dblCurrentAJDate < MinAJD ? "Earliest date exceeded." : "Latest date exceeded.";
       endTitle = "Out of range";
       endIcon = ui::Icon::Warning;
+      outcome = {Outcome::OutOfRange, 0};
       cmdStop_Click();
       break;
     }
@@ -118,6 +121,14 @@ void FrmMain::EnableRunControls(bool enabled) {
   for (ui::Button* b : {&cmdListJulianCENewYears, &cmdDisplayYearData, &cmdListLunarNewYears, &cmdListLeapMonths,
                         &cmdTest, &cmdDisplayCalendar, &cmdNow})
     b->visible = enabled;
+  // "Festivals" is on only where the window is joined in.
+  if (!enabled && cmdFestivals.enabled) {
+    cmdFestivals.enabled = false;
+    festivalsDisabledByRun_ = true;
+  } else if (enabled && festivalsDisabledByRun_) {
+    cmdFestivals.enabled = true;
+    festivalsDisabledByRun_ = false;
+  }
   cboEpoch.enabled = enabled;
   if (!enabled) cmdSaveState.enabled = cmdRestoreState.enabled = false;
 }

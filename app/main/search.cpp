@@ -66,6 +66,7 @@ FrmMultipleElAn& FrmMain::MultipleWindow() {
 
 void FrmMain::cmdSearch_Click() {
   if (blnRepeat) return;
+  outcome = {};
   const double before = dblCurrentAJDate;
   if (!TakePendingEntry()) return;
   // Some targets read the displayed lunar date line, which must show the
@@ -164,28 +165,7 @@ SearchOutcome FrmMain::RunSearch(int target) {
 
 SearchOutcome FrmMain::MultipleElementAnimalSearch(bool sameDayAndMonth, bool next, const Settings& s) {
   FrmMultipleElAn& w = MultipleWindow();
-  // The rows as last left (or as restored from the saved state).
-  for (int row = 0; row < 3; ++row) w.Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
-  const double cjdc = ToCJDC(dblCurrentAJDate, s.referenceLongitude);
-  ChsDate chs;
-  ChlDate chl;
-  chs.valid = kNoSolarDate;
-  chl.epoch = static_cast<int16_t>(s.epoch);
-  // The current moment is always convertible; were it not, the rows stay as left.
-  if (sameDayAndMonth && CJDateToChDates(cjdc, s, chs, chl)) {
-    const int32_t dayPos = DayCyclePosition(FloorDay(cjdc));
-    const int32_t monthPos = MonthCyclePosition(chl);
-    w.Preset(0, ElementIndex(dayPos), BranchIndex(dayPos));
-    w.Preset(1, ElementIndex(monthPos), BranchIndex(monthPos));
-    w.Preset(2, kNoElementChoice, kNoAnimalChoice);
-  }
-  MultipleSearchInputs in;
-  in.currentAJD = dblCurrentAJDate;
-  in.next = next;
-  in.settings = s;
-  in.country = CountryOfIndex(Country());
-  in.searching = &lblSearching;
-  in.strSearching = strSearching;
+  const MultipleSearchInputs in = PresetMultipleWindow(w, sameDayAndMonth, next);
   const bool found = w.ShowModal(in);
   const ElementAnimalRows rows = w.Rows();
   for (int row = 0; row < 3; ++row) {
@@ -201,12 +181,14 @@ SearchOutcome FrmMain::MultipleElementAnimalSearch(bool sameDayAndMonth, bool ne
 }
 
 void FrmMain::TakeSearchOutcome(int target, const SearchOutcome& r) {
+  if (!r.found) outcome = {Outcome::NotFound, 0};
   if (!r.found && !multipleSearchCancelled) {
     ShowMessage(r.text, r.title, r.icon);
     return;
   }
   if (r.found && (r.ajd < MinAJD || r.ajd > MaxAJD)) {
     // An event beyond the admissible range cannot become the current moment.
+    outcome = {Outcome::OutOfRange, 0};
     ShowMessage(r.ajd < MinAJD ? "Earliest date exceeded." : "Latest date exceeded.", "Out of range",
                 ui::Icon::Warning);
     return;
@@ -244,6 +226,34 @@ void FrmMain::optPrevious_Click() {
   optPrevious.value = true;
   optNext.value = false;
   DirectionChosen(*this);
+}
+
+MultipleSearchInputs FrmMain::PresetMultipleWindow(FrmMultipleElAn& w, bool sameDayAndMonth, bool next) {
+  const Settings s = CurrentSettings();
+  const int longitude = s.referenceLongitude;
+  // The rows as last left (or as restored from the saved state).
+  for (int row = 0; row < 3; ++row) w.Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
+  const double cjdc = ToCJDC(dblCurrentAJDate, longitude);
+  ChsDate chs;
+  ChlDate chl;
+  chs.valid = kNoSolarDate;
+  chl.epoch = static_cast<int16_t>(s.epoch);
+  // The current moment always converts; were it not, the rows would stay as left.
+  if (sameDayAndMonth && CJDateToChDates(cjdc, s, chs, chl)) {
+    const int32_t dayPos = DayCyclePosition(FloorDay(cjdc));
+    const int32_t monthPos = MonthCyclePosition(chl);
+    w.Preset(0, ElementIndex(dayPos), BranchIndex(dayPos));
+    w.Preset(1, ElementIndex(monthPos), BranchIndex(monthPos));
+    w.Preset(2, kNoElementChoice, kNoAnimalChoice);
+  }
+  MultipleSearchInputs in;
+  in.currentAJD = dblCurrentAJDate;
+  in.next = next;
+  in.settings = s;
+  in.country = CountryOfIndex(Country());
+  in.searching = &lblSearching;
+  in.strSearching = strSearching;
+  return in;
 }
 
 }  // namespace tavro

@@ -360,8 +360,8 @@ bool FrmMain::RestoreStateFromText(const std::string& text, bool atStartup) {
   // Lines 11..23: log preferences.
   bool restoreLog = true;
   if (!atStartup)
-    restoreLog = platform_.MessageBox("Restore previous log configuration also?", "Restore state", ui::Icon::Question,
-                                      ui::Buttons::YesNo) == ui::Answer::Yes;
+    restoreLog = platform_.Ask(ui::Question::RestoreLog, "Restore previous log configuration also?", "Restore state",
+                               ui::Buttons::YesNo) == ui::Answer::Yes;
   for (int i = 0; i < 13; ++i) {
     if (!in.Integer(v)) return false;
     if (restoreLog && InRange(v, 0, 2)) logPreferences[i] = static_cast<int>(v);

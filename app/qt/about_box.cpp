@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/qt/desktop_identity.h"
 #include "tavro_version.h"
 
 namespace tavro::qt {
@@ -13,10 +14,11 @@ QString AboutBox::AboutHtml() {
 <h2>TAVRO %1</h2>
 <p>A calendar calculator for the Chinese lunisolar calendar and its Vietnamese and
 Japanese variants, with <tt>tavro-cli</tt> for scripts.</p>
-<p>Copyright &copy; Velmora. Licensed under the GNU Affero General Public License,
+<p>Copyright &copy; %3 Velmora. Home page: <a href="%4">%4</a>.</p>
+<p>Licensed under the GNU Affero General Public License,
 version 3 or (at your option) any later version (AGPL-3.0-or-later). This program
 comes with ABSOLUTELY NO WARRANTY. The full text of the licence is in
-<tt>/usr/share/doc/tavro/copyright</tt> and
+<tt>%5</tt> and
 <a href="https://www.gnu.org/licenses/agpl-3.0.html">on the web</a>.</p>
 <h3>Credits</h3>
 <ul>
@@ -29,7 +31,8 @@ DejaVu Sans and DejaVu Sans Mono (Bitstream Vera licence).</li>
 <li><b>Toolkit</b>: Qt %2 (LGPL-3.0).</li>
 </ul>
 )")
-      .arg(QString::fromLatin1(kVersion), QString::fromLatin1(qVersion()));
+      .arg(QString::fromLatin1(kVersion), QString::fromLatin1(qVersion()), QStringLiteral(TAVRO_COPYRIGHT_YEAR),
+           QStringLiteral(TAVRO_HOMEPAGE), LicenceFile().toHtmlEscaped());
 }
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {

@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/calendar/render/calendar_painter.h"
+#include "app/qt/mirror.h"
+#include "app/qt/qt_platform.h"
 
 namespace tavro::qt {
 
@@ -26,7 +28,8 @@ void CalendarCanvas::paintEvent(QPaintEvent*) {
   calendar::PaintCalendar(p, frm_.month, frm_.pictures);
 }
 
-CalendarWindow::CalendarWindow(FrmCalendar& frm, QWidget* parent) : QWidget(parent, Qt::Window), frm_(frm) {
+CalendarWindow::CalendarWindow(FrmCalendar& frm, QtPlatform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), frm_(frm), platform_(platform) {
   setObjectName("frmCalendar");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 8);
@@ -48,32 +51,32 @@ CalendarWindow::CalendarWindow(FrmCalendar& frm, QWidget* parent) : QWidget(pare
 
   connect(previous_, &QPushButton::clicked, this, [this] {
     frm_.cmdShowPreviousOrNext_Click(0);
-    Sync();
+    platform_.Sync();
   });
   connect(next_, &QPushButton::clicked, this, [this] {
     frm_.cmdShowPreviousOrNext_Click(1);
-    Sync();
+    platform_.Sync();
   });
   connect(save_, &QPushButton::clicked, this, [this] { Run(&FrmCalendar::cmdSaveCalendarImage_Click); });
   connect(close_, &QPushButton::clicked, this, [this] { Run(&FrmCalendar::cmdClose_Click); });
+  view_ = platform_.AddView([this] { Sync(); });
   Sync();
 }
 
+CalendarWindow::~CalendarWindow() { platform_.RemoveView(view_); }
+
 void CalendarWindow::Run(void (FrmCalendar::*handler)()) {
   (frm_.*handler)();
-  Sync();
+  platform_.Sync();
 }
 
 void CalendarWindow::Sync() {
   setWindowTitle(QString::fromStdString(frm_.caption));
-  previous_->setText(QString::fromStdString(frm_.cmdShowPreviousOrNext[0].caption));
-  next_->setText(QString::fromStdString(frm_.cmdShowPreviousOrNext[1].caption));
-  save_->setText(QString::fromStdString(frm_.cmdSaveCalendarImage.caption));
-  close_->setText(QString::fromStdString(frm_.cmdClose.caption));
-  previous_->setEnabled(frm_.cmdShowPreviousOrNext[0].enabled);
-  next_->setEnabled(frm_.cmdShowPreviousOrNext[1].enabled);
-  save_->setEnabled(frm_.cmdSaveCalendarImage.enabled);
-  canvas_->update();
+  MirrorButton(frm_.cmdShowPreviousOrNext[0], previous_);
+  MirrorButton(frm_.cmdShowPreviousOrNext[1], next_);
+  MirrorButton(frm_.cmdSaveCalendarImage, save_);
+  MirrorButton(frm_.cmdClose, close_);
+  if (isVisible()) canvas_->update();
   if (!frm_.visible && isVisible()) hide();
 }
 
@@ -107,7 +110,7 @@ void CalendarWindow::OpenFrom(const CalendarContext& context, QWidget* mainWindo
 void CalendarWindow::changeEvent(QEvent* e) {
   if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
     frm_.Form_Activate();
-    Sync();
+    platform_.Sync();
   }
   QWidget::changeEvent(e);
 }

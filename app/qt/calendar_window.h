@@ -20,9 +20,13 @@ class CalendarCanvas : public QWidget {
   FrmCalendar& frm_;
 };
 
+class QtPlatform;
+
 class CalendarWindow : public QWidget {
  public:
-  explicit CalendarWindow(FrmCalendar& frm, QWidget* parent = nullptr);
+  // Shows its values with the others' (a view of `platform`).
+  CalendarWindow(FrmCalendar& frm, QtPlatform& platform, QWidget* parent = nullptr);
+  ~CalendarWindow() override;
 
   // "Show lunar calendar month" of the main window: the month of the main
   // window's moment, beside `mainWindow` (top edges aligned, right edge 100
@@ -41,6 +45,8 @@ class CalendarWindow : public QWidget {
   void Run(void (FrmCalendar::*handler)());
 
   FrmCalendar& frm_;
+  QtPlatform& platform_;
+  int view_ = 0;
   CalendarCanvas* canvas_;
   QPushButton *previous_, *next_, *save_, *close_;
 };

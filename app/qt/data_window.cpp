@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/data/main_link.h"
+#include "app/qt/mirror.h"
 #include "app/qt/qt_platform.h"
 
 namespace tavro::qt {
@@ -34,85 +35,12 @@ size_t TextOffset(const QString& shown, int position) {
   return static_cast<size_t>(before.toUtf8().size() + before.count('\n'));
 }
 
-void SetCheck(QCheckBox* box, const ui::CheckBox& v) {
-  box->setText(QString::fromStdString(v.caption));
-  box->setChecked(v.value == 1);
-  box->setVisible(v.visible);
-  box->setEnabled(v.enabled);
-}
-
-void SetButton(QPushButton* b, const ui::Button& v) {
-  b->setText(QString::fromStdString(v.caption));
-  b->setVisible(v.visible);
-  b->setEnabled(v.enabled);
-}
-
-void SetLine(QLineEdit* e, const ui::TextBox& v) {
-  const QString t = QString::fromStdString(v.text);
-  if (e->text() != t) e->setText(t);
-  e->setVisible(v.visible);
-  e->setEnabled(v.enabled);
-}
-
 }  // namespace
 
-// The program's platform, with the data window mirrored at every yield of a
-// listing and every repaint, so that its text grows while the list runs.
-class DataWindow::YieldingPlatform : public ui::Platform {
- public:
-  YieldingPlatform(ui::Platform& inner, DataWindow& w) : inner_(inner), w_(w) {}
-
-  ui::Answer MessageBox(const std::string& text, const std::string& title, ui::Icon icon,
-                        ui::Buttons buttons) override {
-    w_.Sync();
-    return inner_.MessageBox(text, title, icon, buttons);
-  }
-  void SetClipboardText(const std::string& text) override { inner_.SetClipboardText(text); }
-  void SetClipboardImage(const ui::Image& image) override { inner_.SetClipboardImage(image); }
-  void SetTimer(int intervalMs, bool enabled, std::function<void()> onTick) override {
-    inner_.SetTimer(intervalMs, enabled, std::move(onTick));
-  }
-  bool InputPending() override { return inner_.InputPending(); }
-  void DoEvents() override {
-    w_.Sync();
-    inner_.DoEvents();
-  }
-  void RequestQuit() override { inner_.RequestQuit(); }
-  bool QuitRequested() const override { return inner_.QuitRequested(); }
-  bool LoadPicture(const std::string& path, ui::Image& out) override { return inner_.LoadPicture(path, out); }
-  bool ReadSetting(const std::string& name, std::string& value) override { return inner_.ReadSetting(name, value); }
-  bool WriteSetting(const std::string& name, const std::string& value) override {
-    return inner_.WriteSetting(name, value);
-  }
-  std::string SaveFileDialog(const std::string& title, const std::string& suggestedName,
-                             const std::string& filter) override {
-    return inner_.SaveFileDialog(title, suggestedName, filter);
-  }
-  std::string AppDataFolder() override { return inner_.AppDataFolder(); }
-  std::string ProgramFolder() override { return inner_.ProgramFolder(); }
-  void ShowHelp() override { inner_.ShowHelp(); }
-  void Refresh() override {
-    w_.Sync();
-    w_.repaint();
-  }
-  void Sync() override {
-    w_.Sync();
-    inner_.Sync();
-  }
-
- private:
-  ui::Platform& inner_;
-  DataWindow& w_;
-};
-
-DataWindow::DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      platform_(std::make_unique<YieldingPlatform>(platform, *this)),
-      data_(std::make_unique<FrmData>(*platform_)),
-      main_(main) {
+DataWindow::DataWindow(QtPlatform& platform, FrmMain& main, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), data_(std::make_unique<FrmData>(platform)), main_(main) {
   setObjectName("frmData");
   ConnectToMain(*data_, main_);
-  lastMainCalendar_ = main_.dataWindowCalendar;
 
   auto* layout = new QVBoxLayout(this);
   text_ = new QPlainTextEdit(this);
@@ -170,7 +98,8 @@ DataWindow::DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent)
       {major_, &d.chkIncludeMajorSolarTerms}, {minor_, &d.chkIncludeMinorSolarTerms},
       {names_, &d.chkDisplaySolarTermNames},  {large_, &d.chkLargeWindow},
       {leapOnly_, &d.chkLeapMonthsOnly},      {omitInvalid_, &d.chkOmitInvalidDates}};
-  for (auto [w, v] : checks) connect(w, &QCheckBox::toggled, this, [v = v](bool on) { v->value = on ? 1 : 0; });
+  for (auto [w, v] : checks)
+    connect(w, &QCheckBox::clicked, this, [w = w, v = v] { v->value = CheckBoxValue(w); });
   const std::pair<QLineEdit*, ui::TextBox*> lines[] = {
       {numYears_, &d.txbNumYears}, {start_, &d.txbStart}, {end_, &d.txbEnd}};
   for (auto [w, v] : lines)
@@ -189,43 +118,14 @@ DataWindow::DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent)
   connect(stop_, &QPushButton::clicked, this, [this] { Run([this] { data_->cmdStop_Click(); }); });
   connect(close_, &QPushButton::clicked, this, [this] { Run([this] { data_->cmdClose_Click(); }); });
   resize(760, 480);
+  view_ = platform_.AddView([this] { Sync(); });
   Sync();
 }
 
-DataWindow::~DataWindow() = default;
+DataWindow::~DataWindow() { platform_.RemoveView(view_); }
 
-// A click on the main window's CE or JC row chooses the data window's
-// calendar; it takes effect when the window next lists something.
-void DataWindow::TakeMainCalendar() {
-  if (main_.dataWindowCalendar == lastMainCalendar_) return;
-  lastMainCalendar_ = main_.dataWindowCalendar;
-  data_->optJC.value = lastMainCalendar_ == 1;
-  data_->optCE.value = !data_->optJC.value;
-  Sync();
-}
-
-void DataWindow::DisplayYearData() {
-  TakeMainCalendar();
-  Run([this] {
-    data_->mainStartingUp = !main_.startupCompleted;
-    data_->DisplayYearData();
-  });
-  raise();
-  activateWindow();
-}
-
-void DataWindow::List(int window) {
-  TakeMainCalendar();
-  Run([this, window] {
-    data_->intWindow = window;
-    data_->cmdList_Click();
-  });
-  raise();
-  activateWindow();
-}
-
-void DataWindow::Test() {
-  Run([this] { data_->DoTest(); });
+void DataWindow::Open(int window) {
+  Run([this, window] { OpenFromMain(*data_, main_, window); });
   raise();
   activateWindow();
 }
@@ -234,7 +134,7 @@ void DataWindow::Test() {
 // window's date box, which the test of a typed moment fills, included).
 void DataWindow::Run(const std::function<void()>& handler) {
   handler();
-  platform_->Sync();
+  platform_.Sync();
 }
 
 void DataWindow::TakeSelection() {
@@ -260,6 +160,9 @@ void DataWindow::SyncText() {
   if (data_->caretAtEnd) {
     text_->moveCursor(QTextCursor::End);
     text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+    // The last line from its start: the self-test's one long line of results
+    // would otherwise show only its tail.
+    text_->horizontalScrollBar()->setValue(0);
   }
 }
 
@@ -269,27 +172,22 @@ void DataWindow::Sync() {
   FrmData& d = *data_;
   SyncText();
   setWindowTitle(QString::fromStdString(d.caption));
-  optCE_->setText(QString::fromStdString(d.optCE.caption));
-  optJC_->setText(QString::fromStdString(d.optJC.caption));
-  optCE_->setChecked(d.optCE.value);
-  optJC_->setChecked(d.optJC.value);
-  optCE_->setEnabled(d.optCE.enabled);
-  optJC_->setEnabled(d.optJC.enabled);
-  SetCheck(major_, d.chkIncludeMajorSolarTerms);
-  SetCheck(minor_, d.chkIncludeMinorSolarTerms);
-  SetCheck(names_, d.chkDisplaySolarTermNames);
-  SetCheck(large_, d.chkLargeWindow);
-  SetCheck(leapOnly_, d.chkLeapMonthsOnly);
-  SetCheck(omitInvalid_, d.chkOmitInvalidDates);
-  SetLine(numYears_, d.txbNumYears);
-  SetLine(start_, d.txbStart);
-  SetLine(end_, d.txbEnd);
-  years_->setText(QString::fromStdString(d.lblYears.caption));
-  years_->setVisible(d.lblYears.visible);
-  SetButton(list_, d.cmdList);
-  SetButton(copy_, d.cmdCopyToClipboard);
-  SetButton(stop_, d.cmdStop);
-  SetButton(close_, d.cmdClose);
+  MirrorOption(d.optCE, optCE_);
+  MirrorOption(d.optJC, optJC_);
+  MirrorCheckBox(d.chkIncludeMajorSolarTerms, major_);
+  MirrorCheckBox(d.chkIncludeMinorSolarTerms, minor_);
+  MirrorCheckBox(d.chkDisplaySolarTermNames, names_);
+  MirrorCheckBox(d.chkLargeWindow, large_);
+  MirrorCheckBox(d.chkLeapMonthsOnly, leapOnly_);
+  MirrorCheckBox(d.chkOmitInvalidDates, omitInvalid_);
+  MirrorLineEdit(d.txbNumYears, numYears_);
+  MirrorLineEdit(d.txbStart, start_);
+  MirrorLineEdit(d.txbEnd, end_);
+  MirrorLabel(d.lblYears, years_);
+  MirrorButton(d.cmdList, list_);
+  MirrorButton(d.cmdCopyToClipboard, copy_);
+  MirrorButton(d.cmdStop, stop_);
+  MirrorButton(d.cmdClose, close_);
   text_->viewport()->setCursor(d.busyPointer ? Qt::WaitCursor : Qt::IBeamCursor);
 
   const QSize size = d.large ? QSize(1000, 720) : QSize(760, 480);

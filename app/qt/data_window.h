@@ -21,18 +21,17 @@ class QRadioButton;
 
 namespace tavro::qt {
 
+class QtPlatform;
+
 class DataWindow : public QWidget {
  public:
-  // `platform` is the program's platform; the window adds its own mirroring
-  // to the event-pump yields of its listings. `main` is read when a listing
-  // starts (ConnectToMain).
-  DataWindow(ui::Platform& platform, FrmMain& main, QWidget* parent = nullptr);
+  // The window shows its values with the others' (a view of `platform`), at
+  // every yield of a listing too. `main` is read when a listing starts.
+  DataWindow(QtPlatform& platform, FrmMain& main, QWidget* parent = nullptr);
   ~DataWindow() override;
 
-  // The main window's buttons.
-  void DisplayYearData();                // "Dates/times/CJDs of dark moons & solar terms"
-  void List(int window);                 // kWindowNewYears, kWindowMonthStarts, kWindowJcCeNewYears
-  void Test();                           // "Test"
+  // The main window's data buttons (see OpenFromMain).
+  void Open(int window);
 
   FrmData& logic() { return *data_; }
   // Mirrors the logic's values into the widgets.
@@ -49,11 +48,10 @@ class DataWindow : public QWidget {
   void TakeSelection();
   void EscapePressed();
   void SyncText();
-  void TakeMainCalendar();
 
-  class YieldingPlatform;
-  std::unique_ptr<YieldingPlatform> platform_;
+  QtPlatform& platform_;
   std::unique_ptr<FrmData> data_;
+  int view_ = 0;
   FrmMain& main_;
 
   QPlainTextEdit* text_;
@@ -65,7 +63,6 @@ class DataWindow : public QWidget {
   std::string shown_;  // the logic's text as last put into the text box
   bool pushing_ = false;
   bool closingByButton_ = false;
-  int lastMainCalendar_ = 0;
 };
 
 }  // namespace tavro::qt

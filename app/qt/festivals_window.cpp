@@ -50,7 +50,9 @@ void FocusNamed(QWidget* window, std::string& focus) {
 FestivalExportDialog::FestivalExportDialog(FrmFestivalExport& logic, QtPlatform& platform, QWidget* parent)
     : QDialog(parent), x_(logic), platform_(platform) {
   setObjectName("frmFestivalExport");
-  setWindowModality(Qt::WindowModal);
+  // Not modal: a modal dialog would block the main window too (its Quit and
+  // its frame). The festivals window waits while the dialog is open.
+  setWindowModality(Qt::NonModal);
   auto* layout = new QVBoxLayout(this);
   auto* years = new QHBoxLayout();
   from_ = new QLabel(this);
@@ -69,7 +71,7 @@ FestivalExportDialog::FestivalExportDialog(FrmFestivalExport& logic, QtPlatform&
   for (int k = 0; k < kExportKindCount; ++k) {
     kinds_[k] = new QCheckBox(this);
     kinds_[k]->setObjectName(QString("chkKind_%1").arg(k));
-    connect(kinds_[k], &QCheckBox::toggled, this, [this, k](bool on) { x_.chkKind[k].value = on ? 1 : 0; });
+    connect(kinds_[k], &QCheckBox::clicked, this, [this, k] { x_.chkKind[k].value = CheckBoxValue(kinds_[k]); });
     kinds->addWidget(kinds_[k], k / 2, k % 2);
   }
   layout->addLayout(kinds);
@@ -248,6 +250,9 @@ void FestivalsWindow::Sync() {
   MirrorButton(f_.cmdExport, exportButton_);
   MirrorButton(f_.cmdClose, close_);
   MirrorTable(f_.lstFestivals, list_);
+  if (f_.exportDialog.visible)
+    for (QWidget* w : std::initializer_list<QWidget*>{txbYear_, previous_, next_, goTo_, exportButton_, close_, list_})
+      w->setEnabled(false);
   if (f_.visible && !isVisible() && !QtPlatform::Quitting()) show();
   if (!f_.visible && isVisible()) {
     closingByLogic_ = true;
@@ -274,7 +279,7 @@ void FestivalsWindow::keyPressEvent(QKeyEvent* e) {
   // Escape closes the window as its Close does; the list, the year box and
   // the buttons leave the key to the window.
   if (e->key() == Qt::Key_Escape) {
-    Run([this] { f_.cmdClose_Click(); });
+    if (!f_.exportDialog.visible) Run([this] { f_.cmdClose_Click(); });
     return;
   }
   QWidget::keyPressEvent(e);

@@ -5,14 +5,17 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "app/qt/mirror.h"
+#include "app/qt/qt_platform.h"
+
 namespace tavro::qt {
 
 namespace {
 constexpr int kTwipsPerPixel = 15;
 }
 
-LogPreferencesWindow::LogPreferencesWindow(FrmLogPreferences& prefs, QWidget* parent)
-    : QWidget(parent, Qt::Tool), prefs_(prefs) {
+LogPreferencesWindow::LogPreferencesWindow(FrmLogPreferences& prefs, QtPlatform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Tool), prefs_(prefs), platform_(platform) {
   setObjectName("frmLogPreferences");
   QFont font(QString::fromStdString(prefs_.fontFamily));
   font.setBold(false);
@@ -23,11 +26,9 @@ LogPreferencesWindow::LogPreferencesWindow(FrmLogPreferences& prefs, QWidget* pa
     layout->addWidget(boxes_[i]);
     // A box is a preference from the moment it is clicked: "Add to log" and
     // the saved state use what the boxes show, open window or not.
-    connect(boxes_[i], &QCheckBox::toggled, this, [this, i](bool on) {
-      if (syncing_) return;
-      prefs_.Box(i).value = on ? 1 : 0;
-      prefs_.Box_Click(i);
-      AfterHandler();
+    connect(boxes_[i], &QCheckBox::clicked, this, [this, i] {
+      prefs_.Box(i).value = CheckBoxValue(boxes_[i]);
+      Run([this, i] { prefs_.Box_Click(i); });
     });
   }
   auto* buttons = new QHBoxLayout();
@@ -36,21 +37,21 @@ LogPreferencesWindow::LogPreferencesWindow(FrmLogPreferences& prefs, QWidget* pa
   close_ = new QPushButton(this);
   for (QPushButton* b : {setAll_, clearAll_, close_}) buttons->addWidget(b);
   layout->addLayout(buttons);
-  connect(setAll_, &QPushButton::clicked, this, [this] {
-    prefs_.cmdSetClear_Click(0);
-    AfterHandler();
-  });
-  connect(clearAll_, &QPushButton::clicked, this, [this] {
-    prefs_.cmdSetClear_Click(1);
-    AfterHandler();
-  });
+  connect(setAll_, &QPushButton::clicked, this, [this] { Run([this] { prefs_.cmdSetClear_Click(0); }); });
+  connect(clearAll_, &QPushButton::clicked, this, [this] { Run([this] { prefs_.cmdSetClear_Click(1); }); });
   connect(close_, &QPushButton::clicked, this, [this] { close(); });
+  view_ = platform_.AddView([this] {
+    if (prefs_.visible) Sync();
+  });
   Sync();
 }
 
-void LogPreferencesWindow::AfterHandler() {
-  Sync();
-  if (afterHandler) afterHandler();
+LogPreferencesWindow::~LogPreferencesWindow() { platform_.RemoveView(view_); }
+
+// A change of the preferences shows in every window (Save state, the log).
+void LogPreferencesWindow::Run(const std::function<void()>& handler) {
+  handler();
+  platform_.Sync();
 }
 
 void LogPreferencesWindow::keyPressEvent(QKeyEvent* e) {
@@ -63,18 +64,11 @@ void LogPreferencesWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 void LogPreferencesWindow::Sync() {
-  syncing_ = true;
   setWindowTitle(QString::fromStdString(prefs_.caption));
-  for (int i = 0; i < kLogPreferenceCount; ++i) {
-    const ui::CheckBox& b = prefs_.Box(i);
-    boxes_[i]->setText(QString::fromStdString(b.caption));
-    boxes_[i]->setChecked(b.value == 1);
-    boxes_[i]->setEnabled(b.enabled);
-  }
-  setAll_->setText(QString::fromStdString(prefs_.cmdSetClear[0].caption));
-  clearAll_->setText(QString::fromStdString(prefs_.cmdSetClear[1].caption));
-  close_->setText(QString::fromStdString(prefs_.cmdClose.caption));
-  syncing_ = false;
+  for (int i = 0; i < kLogPreferenceCount; ++i) MirrorCheckBox(prefs_.Box(i), boxes_[i]);
+  MirrorButton(prefs_.cmdSetClear[0], setAll_);
+  MirrorButton(prefs_.cmdSetClear[1], clearAll_);
+  MirrorButton(prefs_.cmdClose, close_);
 }
 
 void LogPreferencesWindow::ShowBeside(QWidget* mainWindow) {
@@ -95,7 +89,7 @@ void LogPreferencesWindow::closeEvent(QCloseEvent* e) {
   prefs_.cmdClose_Click();
   Sync();
   e->accept();
-  if (afterHandler) afterHandler();
+  platform_.Sync();
 }
 
 }  // namespace tavro::qt

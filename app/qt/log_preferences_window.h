@@ -11,28 +11,31 @@
 
 namespace tavro::qt {
 
+class QtPlatform;
+
 class LogPreferencesWindow : public QWidget {
  public:
-  explicit LogPreferencesWindow(FrmLogPreferences& prefs, QWidget* parent = nullptr);
+  // Shows its values with the others' (a view of `platform`).
+  LogPreferencesWindow(FrmLogPreferences& prefs, QtPlatform& platform, QWidget* parent = nullptr);
+  ~LogPreferencesWindow() override;
 
   // Opens with its bottom edge on the main window's bottom edge and its right
   // edge 80 twips inside the main window's right edge.
   void ShowBeside(QWidget* mainWindow);
   void Sync();
-  // Run after the window changed the preferences (every window shows them).
-  std::function<void()> afterHandler;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
-  void AfterHandler();
+  void Run(const std::function<void()>& handler);
 
   FrmLogPreferences& prefs_;
+  QtPlatform& platform_;
+  int view_ = 0;
   std::array<QCheckBox*, kLogPreferenceCount> boxes_{};
   QPushButton *setAll_, *clearAll_, *close_;
-  bool syncing_ = false;
 };
 
 }  // namespace tavro::qt

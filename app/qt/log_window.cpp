@@ -1,5 +1,6 @@
 #include "app/qt/log_window.h"
 
+#include "app/qt/mirror.h"
 #include "app/qt/qt_platform.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,8 @@ int LogOffset(const QString& shown, int position) {
 }
 }  // namespace
 
-LogWindow::LogWindow(FrmLog& log, QWidget* parent) : QWidget(parent, Qt::Window), log_(log) {
+LogWindow::LogWindow(FrmLog& log, QtPlatform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), log_(log), platform_(platform) {
   setObjectName("frmLog");
   auto* layout = new QVBoxLayout(this);
   text_ = new QPlainTextEdit(this);
@@ -49,13 +51,16 @@ LogWindow::LogWindow(FrmLog& log, QWidget* parent) : QWidget(parent, Qt::Window)
   });
   connect(clear_, &QPushButton::clicked, this, [this] { Run([this] { log_.cmdClear_Click(); }); });
   connect(close_, &QPushButton::clicked, this, [this] { Run([this] { log_.cmdClose_Click(); }); });
+  view_ = platform_.AddView([this] { Sync(); });
   Sync();
 }
 
+LogWindow::~LogWindow() { platform_.RemoveView(view_); }
+
+// The log's own Clear and Close change the main window's buttons too.
 void LogWindow::Run(const std::function<void()>& handler) {
   handler();
-  Sync();
-  if (afterHandler) afterHandler();
+  platform_.Sync();
 }
 
 void LogWindow::PullSelection() {
@@ -82,10 +87,9 @@ void LogWindow::Sync() {
     text_->moveCursor(QTextCursor::End);
   }
   setWindowTitle(QString::fromStdString(log_.caption));
-  copy_->setText(QString::fromStdString(log_.cmdCopyToClipboard.caption));
-  clear_->setText(QString::fromStdString(log_.cmdClear.caption));
-  close_->setText(QString::fromStdString(log_.cmdClose.caption));
-  copy_->setEnabled(log_.cmdCopyToClipboard.enabled);
+  MirrorButton(log_.cmdCopyToClipboard, copy_);
+  MirrorButton(log_.cmdClear, clear_);
+  MirrorButton(log_.cmdClose, close_);
   if (log_.visible && !isVisible() && !QtPlatform::Quitting()) show();
   if (!log_.visible && isVisible()) {
     closingByButton_ = true;
@@ -131,7 +135,7 @@ void LogWindow::keyPressEvent(QKeyEvent* e) {
 void LogWindow::closeEvent(QCloseEvent* e) {
   if (!closingByButton_) {
     log_.Form_QueryUnloadByFrame();
-    if (afterHandler) afterHandler();
+    platform_.Sync();
   }
   e->accept();
 }

@@ -10,19 +10,19 @@
 
 namespace tavro::qt {
 
+class QtPlatform;
+
 class LogWindow : public QWidget {
  public:
-  explicit LogWindow(FrmLog& log, QWidget* parent = nullptr);
+  // Shows its values with the others' (a view of `platform`).
+  LogWindow(FrmLog& log, QtPlatform& platform, QWidget* parent = nullptr);
+  ~LogWindow() override;
 
   // "View log": over the main window (same left edge and width, top 775 twips
   // below its top, 1000 twips lower) unless maximized, without blocking it.
   void ShowOver(QWidget* mainWindow);
-  // Mirrors the logic's values into the widgets (call after any log change).
+  // Mirrors the logic's values into the widgets.
   void Sync();
-
-  // Run after the window's own buttons changed the log (the main window
-  // then mirrors its "View log" and "Clear log" buttons).
-  std::function<void()> afterHandler;
 
  protected:
   void changeEvent(QEvent* e) override;
@@ -35,6 +35,8 @@ class LogWindow : public QWidget {
   void Run(const std::function<void()>& handler);
 
   FrmLog& log_;
+  QtPlatform& platform_;
+  int view_ = 0;
   QPlainTextEdit* text_;
   QPushButton *copy_, *clear_, *close_;
   bool closingByButton_ = false;

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QPixmap>
 #include <iostream>
+#include <string>
 
 #include "app/main/frm_main.h"
 #include "app/multisearch/frm_multiple_el_an.h"
+#include "app/qt/desktop_identity.h"
 #include "app/qt/main_window.h"
 #include "app/qt/multisearch_window.h"
 #include "app/qt/qt_platform.h"
@@ -16,10 +18,33 @@
 #include "app/qt/secondary_windows.h"
 #include "tavro_version.h"
 
+namespace {
+
+void Usage(std::ostream& out) {
+  out << "usage: tavro [--version] [--help] [--screenshot FILE.png [--entry TEXT] [--window "
+      << tavro::qt::ScreenshotWindows().join("|").toStdString() << "]]\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so they work without a display.
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--version") {
+      std::cout << "tavro " << tavro::kVersion << "\n";
+      return 0;
+    }
+    if (arg == "--help" || arg == "-h") {
+      Usage(std::cout);
+      return 0;
+    }
+  }
+  tavro::qt::EnsureRuntimeFolder();
   QApplication app(argc, argv);
   QApplication::setOrganizationName(tavro::ui::kOrganisation);
   QApplication::setApplicationName(tavro::ui::kApplication);
+  tavro::qt::TieToDesktopEntry();
 
   QString screenshot, entry, shownWindow = "main";
   bool haveEntry = false;
@@ -32,12 +57,8 @@ int main(int argc, char** argv) {
       haveEntry = true;
     } else if (args[i] == "--window" && i + 1 < args.size()) {
       shownWindow = args[++i];
-    } else if (args[i] == "--version") {
-      std::cout << "tavro " << tavro::kVersion << "\n";
-      return 0;
     } else {
-      std::cerr << "usage: tavro [--version] [--screenshot FILE.png [--entry TEXT] [--window "
-                << tavro::qt::ScreenshotWindows().join("|").toStdString() << "]]\n";
+      Usage(std::cerr);
       return 2;
     }
   }
@@ -55,7 +76,7 @@ int main(int argc, char** argv) {
   // The multiple element-animal search window, opened modally by two of the
   // searches (made after the main window, so it goes first).
   tavro::FrmMultipleElAn multipleLogic(platform);
-  tavro::qt::MultiSearchWindow multipleWindow(multipleLogic, platform, &window);
+  tavro::qt::MultiSearchWindow multipleWindow(multipleLogic, platform, &window, window.QuitButton());
   logic.multipleWindow = &multipleLogic;
   if (!logic.Form_Load()) return 1;
   window.PushToWidgets();

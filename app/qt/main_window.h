@@ -19,11 +19,13 @@ class QCheckBox;
 class QRadioButton;
 class QPushButton;
 class QGridLayout;
+class QLayout;
 
 namespace tavro::qt {
 
 class QtPlatform;
 class HelpWindow;
+class SecondaryWindows;
 
 // A label that reports clicks (the display rows copy their date).
 class ClickLabel : public QLabel {
@@ -49,8 +51,10 @@ class MainWindow : public QWidget {
   // the moment the user changes them).
   void PushToWidgets();
   void ShowHelp();
-  // Run after every mirroring to the widgets: the other windows follow the logic.
-  std::function<void()> afterPush;
+  // The windows the log, calendar, festivals and data buttons open; their
+  // buttons do nothing until they are joined.
+  void Join(SecondaryWindows* others) { others_ = others; }
+  QWidget* QuitButton() const { return quit_; }
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -69,21 +73,38 @@ class MainWindow : public QWidget {
     std::vector<ui::Rgb> lastPixels;
   };
 
+  // Each widget is made with the handler its change or click runs (none for
+  // a widget that only holds a value).
   QLineEdit* AddText(ui::TextBox& v, const char* name);
-  QComboBox* AddCombo(ui::ComboBox& v, const char* name);
-  QCheckBox* AddCheck(ui::CheckBox& v, const char* name);
-  QRadioButton* AddOption(ui::OptionButton& v, const char* name);
+  QComboBox* AddCombo(ui::ComboBox& v, const char* name, void (FrmMain::*handler)() = nullptr);
+  QCheckBox* AddCheck(ui::CheckBox& v, const char* name, void (FrmMain::*handler)());
+  QRadioButton* AddOption(ui::OptionButton& v, const char* name, std::function<void()> handler);
   QPushButton* AddButton(ui::Button& v, const char* name, std::function<void()> handler);
+  // A button that opens one of the other windows.
+  QPushButton* AddOpener(ui::Button& v, const char* name, void (SecondaryWindows::*open)());
   QLabel* AddLabel(ui::Label& v, const char* name, bool clickable = false);
   QLabel* AddPicture(ui::PictureBox& v, const char* name, int w, int h);
   // A display row; one without a kind copies nothing when clicked.
   void AddRow(QGridLayout* grid, int row, FrmMain::LabelPair& pair, std::optional<DisplayRow> kind, const char* name);
+  // The window's parts, top to bottom.
   void BuildLayout();
+  QWidget* BuildEntryArea();
+  QLayout* BuildDisplay();
+  QLayout* BuildCountryOptions();
+  QLayout* BuildShowOptions();
+  QLayout* BuildMoveRow();
+  QLayout* BuildRunPaceRow();
+  QLayout* BuildSearchRow();
+  QLayout* BuildButtonRow();
+  QLayout* BuildDataButtons();
+  void MirrorStyles();
   void FitToRows();
 
   FrmMain& f_;
   QtPlatform& platform_;
   HelpWindow* help_ = nullptr;
+  SecondaryWindows* others_ = nullptr;
+  QWidget* quit_ = nullptr;
   bool pushing_ = false;
   int view_ = 0;
   std::vector<bool> shownRows_;  // visibility of the labels when last fitted

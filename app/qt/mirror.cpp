@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -20,6 +21,7 @@ void MirrorComboBox(const ui::ListBox& v, QComboBox* w) {
   if (w->currentIndex() != v.index) w->setCurrentIndex(v.index);
   w->setVisible(v.visible);
   w->setEnabled(v.enabled);
+  w->setToolTip(Q(v.tooltip));
 }
 
 void MirrorLineEdit(const ui::TextBox& v, QLineEdit* w) {
@@ -27,7 +29,7 @@ void MirrorLineEdit(const ui::TextBox& v, QLineEdit* w) {
   const QString t = Q(v.text);
   if (w->text() != t) w->setText(t);
   w->setVisible(v.visible);
-  w->setEnabled(v.enabled);
+  w->setEnabled(v.enabled || w->isReadOnly());
   w->setToolTip(Q(v.tooltip));
 }
 
@@ -41,10 +43,31 @@ void MirrorButton(const ui::Button& v, QAbstractButton* w) {
 void MirrorCheckBox(const ui::CheckBox& v, QCheckBox* w) {
   const QSignalBlocker block(w);
   w->setText(Q(v.caption));
-  w->setChecked(v.value == 1);
+  if (v.value == 2) {
+    w->setCheckState(Qt::PartiallyChecked);
+  } else {
+    w->setTristate(false);
+    w->setCheckState(v.value == 1 ? Qt::Checked : Qt::Unchecked);
+  }
   w->setVisible(v.visible);
   w->setEnabled(v.enabled);
   w->setToolTip(Q(v.tooltip));
+}
+
+int CheckBoxValue(const QCheckBox* w) {
+  switch (w->checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+  }
+}
+
+void MirrorOption(const ui::OptionButton& v, QRadioButton* w) {
+  const QSignalBlocker block(w);
+  w->setText(Q(v.caption));
+  if (v.value) w->setChecked(true);
+  w->setVisible(v.visible);
+  w->setEnabled(v.enabled);
 }
 
 void MirrorLabel(const ui::Label& v, QLabel* w) {

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,15 +19,23 @@
 
 namespace tavro::qt {
 
-MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent)
-    : QDialog(parent), w_(logic), platform_(platform) {
+MultiSearchWindow::MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent, QWidget* quit)
+    : QDialog(parent), w_(logic), platform_(platform), quit_(quit) {
   setObjectName("frmMultiple_El_An");
-  setModal(true);
+  // Modal by its own loop, not Qt's: a modal dialog would drop the main
+  // window's Quit and the close of its frame.
+  setModal(false);
   BuildLayout();
   w_.modalLoop = [this] { RunModal(); };
+  // Every handler and every yield of a running scan shows this window with
+  // the others (the Stop caption, the main window's progress line).
+  view_ = platform_.AddView([this] { PushToWidgets(); });
 }
 
-MultiSearchWindow::~MultiSearchWindow() { w_.modalLoop = nullptr; }
+MultiSearchWindow::~MultiSearchWindow() {
+  platform_.RemoveView(view_);
+  w_.modalLoop = nullptr;
+}
 
 void MultiSearchWindow::BuildLayout() {
   auto* outer = new QVBoxLayout(this);
@@ -79,8 +89,8 @@ void MultiSearchWindow::BuildLayout() {
     connect(w, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, v = v](int i) {
       if (!pushing_) v->index = i;
     });
-  connect(chkStartingFromToday_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!pushing_) w_.chkStartingFromToday.value = on ? 1 : 0;
+  connect(chkStartingFromToday_, &QCheckBox::toggled, this, [this] {
+    if (!pushing_) w_.chkStartingFromToday.value = CheckBoxValue(chkStartingFromToday_);
   });
 
   // Shown only when the main window lends no progress line of its own.
@@ -113,11 +123,16 @@ void MultiSearchWindow::PlaceNextToParent() {
 void MultiSearchWindow::RunModal() {
   PushToWidgets();
   PlaceNextToParent();
-  // Every handler and every yield of a running scan shows this window with
-  // the others (the Stop caption, the main window's progress line).
-  const int view = platform_.AddView([this] { PushToWidgets(); });
-  exec();
-  platform_.RemoveView(view);
+  QEventLoop loop;
+  loop_ = &loop;
+  qApp->installEventFilter(this);
+  show();
+  raise();
+  activateWindow();
+  if (w_.visible && !platform_.QuitRequested()) loop.exec();
+  qApp->removeEventFilter(this);
+  loop_ = nullptr;
+  hide();
   platform_.Sync();
 }
 
@@ -129,6 +144,37 @@ void MultiSearchWindow::Run(const std::function<void()>& handler) {
   PushToWidgets();
   platform_.Sync();
   if (!w_.visible && isVisible()) QDialog::reject();
+}
+
+bool MultiSearchWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride: {
+      QWidget* w = qobject_cast<QWidget*>(watched);
+      if (!w && watched) w = qobject_cast<QWidget*>(watched->parent());  // a shortcut
+      if (w && w->window() != this && w != quit_) return true;
+      break;
+    }
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void MultiSearchWindow::done(int r) {
+  QDialog::done(r);
+  if (loop_) loop_->quit();
+}
+
+void MultiSearchWindow::hideEvent(QHideEvent* e) {
+  if (loop_) loop_->quit();
+  QDialog::hideEvent(e);
 }
 
 void MultiSearchWindow::closeEvent(QCloseEvent* e) {
@@ -148,23 +194,15 @@ void MultiSearchWindow::reject() {
 
 void MultiSearchWindow::PullFromWidgets() {
   for (auto& [v, w] : combos_) v->index = w->currentIndex();
-  w_.chkStartingFromToday.value = chkStartingFromToday_->isChecked() ? 1 : 0;
+  w_.chkStartingFromToday.value = CheckBoxValue(chkStartingFromToday_);
 }
 
 void MultiSearchWindow::PushToWidgets() {
   pushing_ = true;
   setWindowTitle(Q(w_.caption));
   for (auto& [v, w] : combos_) MirrorComboBox(*v, w);
-  {
-    const QSignalBlocker block(chkStartingFromToday_);
-    chkStartingFromToday_->setChecked(w_.chkStartingFromToday.value == 1);
-    chkStartingFromToday_->setEnabled(w_.chkStartingFromToday.enabled);
-  }
-  for (auto& [v, b] : buttons_) {
-    b->setText(Q(v->caption));
-    b->setEnabled(v->enabled);
-    b->setVisible(v->visible);
-  }
+  MirrorCheckBox(w_.chkStartingFromToday, chkStartingFromToday_);
+  for (auto& [v, b] : buttons_) MirrorButton(*v, b);
   const bool ownLine = w_.inputs.searching == nullptr;
   lblSearching_->setText(Q(w_.lblSearching.caption));
   lblSearching_->setVisible(ownLine && w_.lblSearching.visible);

@@ -13,6 +13,7 @@ class QComboBox;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QEventLoop;
 
 namespace tavro::qt {
 
@@ -23,7 +24,9 @@ class MultiSearchWindow : public QDialog {
  public:
   // Makes itself the logic's modal loop, so that FrmMultipleElAn::ShowModal
   // runs this dialog.
-  MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent);
+  // While it runs, the other windows take no input but `quit` (the main
+  // window's Quit) and their frames' close.
+  MultiSearchWindow(FrmMultipleElAn& logic, QtPlatform& platform, QWidget* parent, QWidget* quit = nullptr);
   ~MultiSearchWindow() override;
 
   // Shows the dialog until the logic hides it (a result, Close, or closing by
@@ -32,9 +35,12 @@ class MultiSearchWindow : public QDialog {
   void PullFromWidgets();
   void PushToWidgets();
   void reject() override;  // Escape
+  void done(int r) override;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   void Run(const std::function<void()>& handler);
@@ -44,6 +50,9 @@ class MultiSearchWindow : public QDialog {
   FrmMultipleElAn& w_;
   QtPlatform& platform_;
   bool pushing_ = false;
+  int view_ = 0;
+  QWidget* quit_ = nullptr;
+  QEventLoop* loop_ = nullptr;
   std::vector<std::pair<ui::ComboBox*, QComboBox*>> combos_;
   std::vector<std::pair<ui::Button*, QPushButton*>> buttons_;
   QCheckBox* chkStartingFromToday_ = nullptr;

@@ -72,7 +72,9 @@ ui::Answer QtPlatform::MessageBox(const std::string& text, const std::string& ti
                                       : (buttons == ui::Buttons::YesNo ? ui::Answer::No : ui::Answer::Cancel);
   }
   Sync();
-  QMessageBox box(parentWindow);
+  // Over the window the user works in (a dialog included), which it hands
+  // back afterwards; over the main window when no window of the program is active.
+  QMessageBox box(Owner());
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(QString::fromStdString(text));
   switch (icon) {
@@ -153,7 +155,7 @@ bool QtPlatform::WriteSetting(const std::string& name, const std::string& value)
 std::string QtPlatform::SaveFileDialog(const std::string& title, const std::string& suggestedName,
                                        const std::string& filter) {
   if (nonInteractive) return {};
-  return QFileDialog::getSaveFileName(parentWindow, QString::fromStdString(title), QString::fromStdString(suggestedName),
+  return QFileDialog::getSaveFileName(Owner(), QString::fromStdString(title), QString::fromStdString(suggestedName),
                                       QString::fromStdString(filter))
       .toStdString();
 }
@@ -171,7 +173,14 @@ void QtPlatform::ShowHelp() {
 
 void QtPlatform::Refresh() {
   Sync();
-  if (parentWindow) parentWindow->repaint();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) w->repaint();
+}
+
+QWidget* QtPlatform::Owner() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return parentWindow;
 }
 
 int QtPlatform::AddView(std::function<void()> show) {

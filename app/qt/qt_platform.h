@@ -40,6 +40,7 @@ class QtPlatform : public QObject, public ui::Platform {
   bool InputPending() override;
   void DoEvents() override;
   bool LoadPicture(const std::string& path, ui::Image& out) override;
+  bool ShowsPictures() const override { return true; }
   bool ReadSetting(const std::string& name, std::string& value) override;
   bool WriteSetting(const std::string& name, const std::string& value) override;
   std::string SaveFileDialog(const std::string& title, const std::string& suggestedName,
@@ -59,6 +60,8 @@ class QtPlatform : public QObject, public ui::Platform {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* Owner() const;
+
   QTimer timer_;
   std::function<void()> tick_;
   bool inputSeen_ = false;

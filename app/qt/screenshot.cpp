@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPixmap>
-#include <cmath>
 #include <iostream>
 #include <memory>
 
@@ -15,9 +14,6 @@
 #include "app/qt/secondary_windows.h"
 #include "app/qt/data_window.h"
 #include "app/qt/multisearch_window.h"
-#include "core/chinese/chinese_date.h"
-#include "core/chinese/conversion.h"
-#include "core/time/scales.h"
 
 namespace tavro::qt {
 
@@ -75,25 +71,10 @@ bool SaveScreenshot(MainWindow& main, FrmMain& f, QtPlatform& platform, Secondar
   if (window == "multisearch") {
     // As the "same element-animal day and month" search opens it: its first
     // two rows hold the names of the shown day and month.
-    const Settings s = f.CurrentSettings();
-    const double cjdc = ToCJDC(f.dblCurrentAJDate, s.referenceLongitude);
-    ChsDate chs;
-    chs.valid = kNoSolarDate;
-    ChlDate chl;
-    chl.epoch = static_cast<int16_t>(s.epoch);
-    static_cast<void>(CJDateToChDates(cjdc, s, chs, chl));  // the window's own, valid moment
-    const int32_t day = DayCyclePosition(FloorDay(cjdc));
-    const int32_t month = MonthCyclePosition(chl);
     FrmMultipleElAn logic(platform);
     MultiSearchWindow w(logic, platform, &main);
-    logic.SetPairs(f.multiplePairs);
-    logic.Preset(kRowDay, ElementIndex(day), BranchIndex(day));
-    logic.Preset(kRowMonth, ElementIndex(month), BranchIndex(month));
-    MultipleSearchInputs in;
-    in.currentAJD = f.dblCurrentAJDate;
-    in.next = f.optNext.value;
-    in.settings = s;
-    in.country = CountryOfIndex(f.Country());
+    MultipleSearchInputs in = f.PresetMultipleWindow(logic, true, f.optNext.value);
+    in.searching = nullptr;  // no search runs: the window keeps its own progress line
     logic.Show(in);
     w.PushToWidgets();
     w.show();

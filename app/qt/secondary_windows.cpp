@@ -23,25 +23,11 @@ constexpr int kTwipsPerPixel = 15;
 
 SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform& platform)
     : main_(main), f_(logic), platform_(platform), links_(logic, calendar::WriteCalendarPng) {
-  Connect("cmdAddToLog", &SecondaryWindows::AddToLog);
-  Connect("cmdViewLog", &SecondaryWindows::ViewLog);
-  Connect("cmdClearLog", &SecondaryWindows::ClearLog);
-  Connect("cmdConfigureLog", &SecondaryWindows::ConfigureLog);
-  Connect("cmdDisplayCalendar", &SecondaryWindows::DisplayCalendar);
-  Connect("cmdFestivals", &SecondaryWindows::OpenFestivals);
   auto* festivalsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &main_);
   connect(festivalsKey, &QShortcut::activated, this, [this] {
     if (f_.cmdFestivals.enabled) OpenFestivals();
   });
-  const std::pair<const char*, int> data[] = {{"cmdDisplayYearData", kWindowYearData},
-                                              {"cmdListLunarNewYears", kWindowNewYears},
-                                              {"cmdListLeapMonths", kWindowMonthStarts},
-                                              {"cmdListJulianCENewYears", kWindowJcCeNewYears},
-                                              {"cmdTest", kWindowTest}};
-  for (auto [name, window] : data) {
-    if (auto* b = main_.findChild<QPushButton*>(name))
-      connect(b, &QPushButton::clicked, this, [this, window = window] { OpenData(window); });
-  }
+  // The data window is made on first use; its buttons are there from the start.
   for (ui::Button* b : {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
                         &f_.cmdListJulianCENewYears, &f_.cmdTest})
     b->enabled = true;
@@ -50,67 +36,50 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, FrmMain& logic, QtPlatform&
     if (close) close();
     BackToMain();
   };
-  main_.afterPush = [this] { SyncLog(); };
-  // The other windows show their values with the main window's, after every
-  // handler and every yield.
-  view_ = platform_.AddView([this] { SyncOthers(); });
-  // Restore state may bring other log preferences: an open preferences window
-  // shows them, so that its Close does not put the old ones back.
-  if (auto* restore = main_.findChild<QPushButton*>("cmdRestoreState"))
-    connect(restore, &QPushButton::clicked, this, [this] {
-      if (preferences_ && links_.preferences.visible) {
-        links_.preferences.Load(f_.logPreferences);
-        preferences_->Sync();
-      }
-    });
   // Closing the main window by its frame hides the log window first.
   main_.installEventFilter(this);
-  main_.PushToWidgets();
+  main_.Join(this);
+  platform_.Sync();
 }
 
 // The windows refer to the logic held here, so they go first.
 SecondaryWindows::~SecondaryWindows() {
-  platform_.RemoveView(view_);
-  main_.afterPush = nullptr;
+  main_.Join(nullptr);
   main_.removeEventFilter(this);
-  if (preferences_) preferences_->removeEventFilter(this);
-  if (data_) data_->removeEventFilter(this);
+  for (QWidget* w : std::initializer_list<QWidget*>{log_, preferences_, data_, festivals_})
+    if (w) w->removeEventFilter(this);
   delete data_;
-  if (festivals_) festivals_->removeEventFilter(this);
   delete festivals_;
   delete calendar_;
   delete preferences_;
   delete log_;
 }
 
-void SecondaryWindows::Connect(const char* button, void (SecondaryWindows::*handler)()) {
-  if (auto* b = main_.findChild<QPushButton*>(button))
-    connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+void SecondaryWindows::StateRestored() {
+  if (preferences_ && links_.preferences.visible) {
+    links_.preferences.Load(f_.logPreferences);
+    platform_.Sync();
+  }
 }
 
 LogWindow& SecondaryWindows::Log() {
   if (!log_) {
-    log_ = new LogWindow(links_.log, &main_);
-    // The log window's own Clear, Close and frame change the main window's buttons.
-    log_->afterHandler = [this] {
-      main_.PushToWidgets();
-      if (!links_.log.visible) BackToMain();
-    };
+    log_ = new LogWindow(links_.log, platform_, &main_);
+    log_->installEventFilter(this);
   }
   return *log_;
 }
 
 LogPreferencesWindow& SecondaryWindows::Preferences() {
   if (!preferences_) {
-    preferences_ = new LogPreferencesWindow(links_.preferences, &main_);
-    preferences_->afterHandler = [this] { platform_.Sync(); };
+    preferences_ = new LogPreferencesWindow(links_.preferences, platform_, &main_);
     preferences_->installEventFilter(this);
   }
   return *preferences_;
 }
 
 CalendarWindow& SecondaryWindows::Calendar() {
-  if (!calendar_) calendar_ = new CalendarWindow(links_.calendar, &main_);
+  if (!calendar_) calendar_ = new CalendarWindow(links_.calendar, platform_, &main_);
   return *calendar_;
 }
 
@@ -134,34 +103,9 @@ void SecondaryWindows::ShowLogIfOpened() {
   if (links_.log.visible) Log().ShowOver(&main_);
 }
 
-void SecondaryWindows::SyncLog() {
-  if (log_) log_->Sync();
-}
-
-bool SecondaryWindows::DataRunning() const {
-  return data_ && data_->logic().running;
-}
-
-void SecondaryWindows::SyncOthers() {
-  SyncLog();
-  if (preferences_ && links_.preferences.visible) preferences_->Sync();
-  // While a listing or the self-test runs, however it was started, the
-  // main window's data buttons cannot start another one.
-  const bool idle = !DataRunning();
-  bool changed = false;
-  for (ui::Button* b : {&f_.cmdDisplayYearData, &f_.cmdListLunarNewYears, &f_.cmdListLeapMonths,
-                        &f_.cmdListJulianCENewYears, &f_.cmdTest})
-    if (b->enabled != idle) {
-      b->enabled = idle;
-      changed = true;
-    }
-  if (changed) main_.PushToWidgets();
-  if (data_) data_->Sync();
-}
-
 void SecondaryWindows::BackToMain() {
   if (platform_.QuitRequested()) return;
-  main_.PushToWidgets();
+  platform_.Sync();
   main_.raise();
   main_.activateWindow();
 }
@@ -195,27 +139,15 @@ void SecondaryWindows::DisplayCalendar() {
 
 void SecondaryWindows::OpenFestivals() { Festivals().OpenFrom(FestivalContextOf(f_), &main_); }
 
-void SecondaryWindows::OpenData(int window) {
-  // A listing yields to the event loop as it goes: a click that arrives
-  // during it neither starts another one nor changes the kind shown.
-  if (DataRunning()) return;
-  DataWindow& d = Data();
-  if (window == kWindowYearData)
-    d.DisplayYearData();
-  else if (window == kWindowTest)
-    d.Test();
-  else
-    d.List(window);
-  platform_.Sync();
-}
+void SecondaryWindows::OpenData(int window) { Data().Open(window); }
 
 bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &main_ && event->type() == QEvent::Close) {
     links_.logController.MainClosing();
-    SyncLog();
+    platform_.Sync();
   } else if (event->type() == QEvent::Hide && watched != &main_) {
-    // Closing the preferences (the main window may save them now) or the
-    // data window gives the focus back to the main window.
+    // Closing the log, the preferences (the main window may save them now)
+    // or the data window gives the focus back to the main window.
     BackToMain();
   }
   return QObject::eventFilter(watched, event);

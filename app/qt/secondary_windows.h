@@ -46,16 +46,15 @@ class SecondaryWindows : public QObject {
   // kWindowYearData, kWindowNewYears, kWindowMonthStarts, kWindowJcCeNewYears
   // or kWindowTest.
   void OpenData(int window);
+  // Restore state may bring other log preferences: an open preferences window
+  // shows them, so that its Close does not put the old ones back.
+  void StateRestored();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Connect(const char* button, void (SecondaryWindows::*handler)());
   void ShowLogIfOpened();
-  void SyncLog();
-  void SyncOthers();
-  bool DataRunning() const;
   void BackToMain();
 
   MainWindow& main_;
@@ -67,7 +66,6 @@ class SecondaryWindows : public QObject {
   CalendarWindow* calendar_ = nullptr;
   FestivalsWindow* festivals_ = nullptr;
   DataWindow* data_ = nullptr;
-  int view_ = 0;
 };
 
 }  // namespace tavro::qt

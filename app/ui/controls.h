@@ -10,7 +10,7 @@
 
 namespace tavro::ui {
 
-// The key codes the window logic handles, as the classic virtual-key numbers.
+// Key codes the key handlers get (the classic virtual-key numbers).
 inline constexpr int kKeyF1 = 112;
 
 struct TextBox {

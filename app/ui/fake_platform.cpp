@@ -30,7 +30,10 @@ void FakePlatform::DoEvents() {
   if (onDoEvents) onDoEvents(doEventsCalls);
 }
 
-bool FakePlatform::LoadPicture(const std::string& path, Image& out) { return ReadBmp(path, out); }
+bool FakePlatform::LoadPicture(const std::string& path, Image& out) {
+  ++picturesLoaded;
+  return ReadBmp(path, out);
+}
 
 bool FakePlatform::ReadSetting(const std::string& name, std::string& value) {
   auto it = settings.find(name);

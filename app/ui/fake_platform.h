@@ -37,6 +37,9 @@ class FakePlatform : public Platform {
   int doEventsCalls = 0;
   std::function<void(int call)> onDoEvents;  // gets the 1-based call number
 
+  bool showsPictures = true;
+  int picturesLoaded = 0;  // LoadPicture calls
+
   std::map<std::string, std::string> settings;
   bool settingsWritable = true;
   std::deque<std::string> saveFileAnswers;
@@ -51,6 +54,7 @@ class FakePlatform : public Platform {
   bool InputPending() override { return inputPending; }
   void DoEvents() override;
   bool LoadPicture(const std::string& path, Image& out) override;
+  bool ShowsPictures() const override { return showsPictures; }
   bool ReadSetting(const std::string& name, std::string& value) override;
   bool WriteSetting(const std::string& name, const std::string& value) override;
   std::string SaveFileDialog(const std::string& title, const std::string& suggestedName,

@@ -12,13 +12,15 @@ namespace tavro::ui {
 
 class HeadlessPlatform : public Platform {
  public:
-  // `err` receives every message; `ask` answers questions (No when unset).
+  // `err` receives every message; `ask` answers questions by id (No, or
+  // Cancel, when unset).
   explicit HeadlessPlatform(std::ostream& err, std::string programFolder = ".");
 
-  std::function<Answer(const std::string& text, const std::string& title, Buttons)> ask;
+  std::function<Answer(Question id, const std::string& text)> ask;
   int messageCount = 0;
 
   Answer MessageBox(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+  Answer Ask(Question id, const std::string& text, const std::string& title, Buttons buttons) override;
   void SetClipboardText(const std::string&) override {}
   void SetClipboardImage(const Image&) override {}
   void SetTimer(int, bool, std::function<void()>) override {}

@@ -13,6 +13,8 @@ namespace tavro::ui {
 enum class Icon { None, Information, Warning, Error, Question };
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No };
+// The questions the window logic asks, so that a face answers by id.
+enum class Question { Calendar, RestoreLog, ClearLog };
 
 inline constexpr const char* kOrganisation = "Velmora";
 inline constexpr const char* kApplication = "TAVRO";
@@ -26,6 +28,13 @@ class Platform {
   virtual Answer MessageBox(const std::string& text, const std::string& title, Icon icon,
                             Buttons buttons) = 0;
 
+  // A question box. Faces with real boxes need not override it: it is shown
+  // like any other message box.
+  virtual Answer Ask(Question id, const std::string& text, const std::string& title, Buttons buttons) {
+    (void)id;
+    return MessageBox(text, title, Icon::Question, buttons);
+  }
+
   virtual void SetClipboardText(const std::string& text) = 0;
   virtual void SetClipboardImage(const Image& image) = 0;
 
@@ -38,6 +47,9 @@ class Platform {
 
   // BMP or GIF file into a pixel buffer; false when it cannot be read.
   virtual bool LoadPicture(const std::string& path, Image& out) = 0;
+  // Whether pictures reach a screen; without one the window logic leaves
+  // them undrawn and unread.
+  virtual bool ShowsPictures() const { return false; }
 
   // The per-user settings store (organisation "Velmora", application "TAVRO").
   // Read returns false when the value is missing.

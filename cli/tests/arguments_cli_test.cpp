@@ -44,3 +44,32 @@ TEST(ArgumentsCli, SharedErrorsAreWordedAlikeInEveryCommand) {
 }
 
 }  // namespace
+
+namespace {
+
+// The shared settings reach every command the same way: names in any letter
+// case are taken, and a refused value is worded alike everywhere.
+TEST(ArgumentsCli, EveryCommandTakesTheSettingsAlike) {
+  const std::string png = ::testing::TempDir() + "tavro_settings_" + std::to_string(::getpid()) + ".png";
+  const std::string commands[] = {
+      "convert '2024-02-10 CE'", "move day '2024-02-10 CE'", "search 'full moon' '2024-02-10 CE'",
+      "list new-years 2024-02-10 --years 1", "year-data 2024-02-10", "self-test --entry '2024-02-10 CE'",
+      "table --from 2024-02-10 --to 2024-02-10", "months --from 2024 --to 2024", "festivals --from 2024 --to 2024",
+      "ics --from 2024 --to 2024 --events new-years", "calendar --png '" + png + "' '2024-02-10 CE'",
+      "multi --day wood-rat --within 1 2024-02-10", "convert --batch"};
+  for (const std::string& command : commands) {
+    const std::string name = command.substr(0, command.find(' '));
+    const Result good = RunCliWithInput(command + " --country JAPAN --longitude 136 --epoch -2636 --method TRUE",
+                                        "2024-02-10 CE\n");
+    EXPECT_EQ(good.status, 0) << command << "\n" << good.err;
+    for (const auto& [option, err] : {std::pair{"--country mars", "--country must be china, vietnam or japan"},
+                                      {"--longitude 99", "--longitude must be a whole number from 100 to 145"}}) {
+      const Result bad = RunCli(command + " " + option);
+      EXPECT_EQ(bad.status, 2) << command << " " << option;
+      EXPECT_EQ(bad.err, "tavro-cli: " + name + ": " + err + "\n") << command;
+    }
+  }
+  std::remove(png.c_str());
+}
+
+}  // namespace

@@ -24,6 +24,8 @@ struct Result {
 struct RunOptions {
   bool joinErr = false;    // stderr into `out` as well (then `err` stays empty)
   char separator = '\t';   // between the cells of `rows`
+  bool closedStdin = false;  // standard input closed instead of holding `input`
+  std::string env = {};      // "NAME=value ..." set for the program
 };
 
 // `args` are shell words, quoted as a shell wants them. Stdin holds `input`
@@ -34,8 +36,10 @@ inline Result RunProgram(const std::string& program, const std::string& args, Ru
   const std::string temp = ::testing::TempDir() + "tavro_cli_" + std::to_string(::getpid());
   const std::string errFile = temp + "_stderr.txt", inFile = temp + "_stdin.txt";
   std::ofstream(inFile, std::ios::binary) << input;
-  const std::string command = "'" + program + "' " + args +
-                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") + " <'" + inFile + "'";
+  std::remove(errFile.c_str());  // no stale text when a case redirects stderr itself
+  const std::string command = (options.env.empty() ? "" : "env " + options.env + " ") + "'" + program + "' " + args +
+                              (options.joinErr ? " 2>&1" : " 2>'" + errFile + "'") +
+                              (options.closedStdin ? " <&-" : " <'" + inFile + "'");
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return r;
   char buf[4096];

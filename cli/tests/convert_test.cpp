@@ -49,10 +49,10 @@ TEST(CliConvert, JsonHasOneObjectPerRow) {
 TEST(CliConvert, EntryErrorsAndTheCalendarQuestion) {
   const Result bad = RunCli("convert '2000/01/01 CE'", {.joinErr = true});
   EXPECT_EQ(bad.status, 2);
-  EXPECT_EQ(bad.out, "Date separator must be a dash, '-'.\n");
+  EXPECT_EQ(bad.out, "tavro-cli: convert: Date separator must be a dash, '-'.\n");
   const Result late = RunCli("convert '2816788.5 AJD'", {.joinErr = true});
   EXPECT_EQ(late.status, 2);
-  EXPECT_EQ(late.out, "Date is later than 3000-01-01 CE.\n");
+  EXPECT_EQ(late.out, "tavro-cli: convert: Date is later than 3000-01-01 CE.\n");
   // Without a terminal or --calendar the question is answered No.
   const Result no = RunCli("convert 2000-01-01", {.joinErr = true});
   EXPECT_EQ(no.status, 2);

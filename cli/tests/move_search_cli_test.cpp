@@ -30,14 +30,14 @@ TEST(CliMove, UnitsByCaptionOrIndexAndCount) {
 TEST(CliMove, RefusedStepPrintsOnlyItsMessage) {
   const Result r = RunCli("move 'CE year' '3000-01-01 CE'", {.joinErr = true});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "Latest admissible date reached.\n");
+  EXPECT_EQ(r.out, "tavro-cli: move: Latest admissible date reached.\n");
   const Result hour = RunCli("move hour '3000-01-01 CE'", {.joinErr = true});
   EXPECT_EQ(hour.status, 2);
-  EXPECT_EQ(hour.out, "Latest date exceeded.\n");
+  EXPECT_EQ(hour.out, "tavro-cli: move: Latest date exceeded.\n");
   // The refusal comes at the step where it happens: nothing is printed.
   const Result later = RunCli("move day --count 5 '2999-12-29 CE'", {.joinErr = true});
   EXPECT_EQ(later.status, 2);
-  EXPECT_EQ(later.out, "Latest date exceeded.\n");
+  EXPECT_EQ(later.out, "tavro-cli: move: Latest date exceeded.\n");
 }
 
 TEST(CliMove, UserErrors) {
@@ -86,7 +86,7 @@ TEST(CliSearch, MultipleWindowTargetsAndFailures) {
   // A search that ends with its message: nothing found.
   const Result past = RunCli("search 'full moon' '3000-01-01 CE'", {.joinErr = true});
   EXPECT_EQ(past.status, 1);
-  EXPECT_EQ(past.out, "Latest date exceeded.\n");
+  EXPECT_EQ(past.out, "tavro-cli: search: Latest date exceeded.\n");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(MultiCli, NothingFoundExitsWithStatusOne) {
   const Result r = RunCli("multi --month wood-tiger --year wood --within 1 2024-06-01");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "There is no such day within 1 year.\n");
+  EXPECT_EQ(r.err, "tavro-cli: multi: There is no such day within 1 year.\n");
 }
 
 TEST(MultiCli, ArgumentErrors) {

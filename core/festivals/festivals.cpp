@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <unordered_map>
 
 #include "core/astro/solar_terms.h"
@@ -57,22 +56,17 @@ bool TermDay(int32_t year, int index, const Settings& s, int32_t& jdn) {
 
 // The UT instant at which the Sun reaches `longitude` in CE year `year`.
 // Each costs a few ephemeris evaluations and lists ask for the same few
-// longitudes of the same years again, so the instants are kept.
+// longitudes of the same years again, so the instants are kept. The program
+// has one thread, so the table needs no lock.
 double SunInstant(int32_t year, double longitude) {
-  static std::mutex mutex;
   static std::unordered_map<int64_t, double> known;
   const int64_t key = static_cast<int64_t>(std::llround(longitude * 1000.0)) * 100000 + (year + 50000);
-  {
-    std::lock_guard lock(mutex);
-    const auto it = known.find(key);
-    if (it != known.end()) return it->second;
-  }
+  if (const auto it = known.find(key); it != known.end()) return it->second;
   // Counted from the March equinox, the longitudes after the December
   // solstice (over 270 degrees) come early in the year.
   const double fromEquinox = longitude > 270.0 ? longitude - 360.0 : longitude;
   const double near = QuarterPointUT(MarchEquinox, year) + fromEquinox * kTropicalYear / 360.0;
   const double ut = SunAtLongitudeUT(longitude, near);
-  std::lock_guard lock(mutex);
   known.emplace(key, ut);
   return ut;
 }

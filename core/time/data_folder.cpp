@@ -20,20 +20,21 @@ DataFolderSearch FindDataFolder(const std::string& programFolder, const std::str
   return search;
 }
 
-std::string DataFolderNotFoundText(const DataFolderSearch& search, const std::string& marker) {
-  std::string text = "tavro: data files (" + marker + ") not found; looked in";
+std::string DataFolderNotFoundText(const DataFolderSearch& search, const std::string& marker,
+                                   const std::string& program) {
+  std::string text = program + ": data files (" + marker + ") not found; looked in";
   for (size_t i = 0; i < search.tried.size(); ++i) text += (i == 0 ? " " : ", ") + search.tried[i];
   return text;
 }
 
-std::string ProgramDataFolder() {
-  static const std::string folder = [] {
+std::string ProgramDataFolder(const std::string& program) {
+  static const std::string folder = [&program] {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     const std::string programFolder = ec ? std::string(".") : exe.parent_path().string();
     const DataFolderSearch search = FindDataFolder(programFolder);
     if (search.found()) return search.folder;
-    std::fprintf(stderr, "%s\n", DataFolderNotFoundText(search).c_str());
+    std::fprintf(stderr, "%s\n", DataFolderNotFoundText(search, "tavro.dat", program).c_str());
     return programFolder;
   }();
   return folder;

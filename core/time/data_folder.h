@@ -18,12 +18,14 @@ struct DataFolderSearch {
 // folders that serve a program living in `programFolder`.
 [[nodiscard]] DataFolderSearch FindDataFolder(const std::string& programFolder, const std::string& marker = "tavro.dat");
 
-// One line naming the folders looked in, for a search that found nothing.
-std::string DataFolderNotFoundText(const DataFolderSearch& search, const std::string& marker = "tavro.dat");
+// One line naming the folders looked in, for a search that found nothing,
+// after the name of the program that looked.
+std::string DataFolderNotFoundText(const DataFolderSearch& search, const std::string& marker = "tavro.dat",
+                                   const std::string& program = "tavro");
 
 // The data folder of the running program, searched once. When no folder holds
 // the data it writes DataFolderNotFoundText to stderr and returns the program's
 // own folder, so the load that follows reports the missing file as it always has.
-std::string ProgramDataFolder();
+std::string ProgramDataFolder(const std::string& program = "tavro");
 
 }  // namespace tavro

@@ -48,5 +48,20 @@ for command in $commands; do
   done
 done
 
+# The manual page renders without warnings (every character drawable), and
+# each example entry it gives is accepted.
+warnings=$(groff -man -Tutf8 -ww "$pkg/man/tavro-cli.1" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "manual page warnings: $warnings"
+while read -r entry; do
+  "$cli" convert --json "$entry" >/dev/null 2>&1 || fail "manual page example entry refused: $entry"
+done < <(grep -oE '^\.BR? "\\\(dq[^\\]*\\\(dq"' "$pkg/man/tavro-cli.1" | sed 's/^[^"]*"\\(dq//; s/\\(dq"$//; s/\\-/-/g')
+
+# The calendar codes offered are the ones --calendar accepts.
+codes=$("$cli" convert --help | grep -- '--calendar ' | grep -oE '\(.*\)' | grep -oE '\b[A-Z]{2,6}\b' | grep -vx CODE | sort -u)
+offered_codes=$(complete_after convert --calendar "" | sort -u)
+[ "$codes" = "$offered_codes" ] || fail "completion offers calendars '$(echo $offered_codes)', the program takes '$(echo $codes)'"
+# Values are offered only after a command that has the option.
+[ -z "$(complete_after convert --format "")" ] || fail "completion offers values of convert --format"
+
 echo "$(wc -w <<<"$commands") commands checked"
 [ "$failures" -eq 0 ]

@@ -106,6 +106,7 @@ TEST_F(SelfTestTest, RandomTestStopsAndRepeatsWithSeed) {
   EXPECT_NE(digits.find('1'), std::string::npos);
   EXPECT_NE(digits.find('0'), std::string::npos);
   EXPECT_FALSE(data.busyPointer);
+  EXPECT_FALSE(data.cmdStop.visible);  // nothing left to stop
 
   platform.doEventsCalls = 0;
   data.DoTest();  // the earlier Stop does not end this run at once

@@ -344,8 +344,16 @@ TEST_F(FestivalsWithMain, ExportRefusesAndKeepsTheDialog) {
   x.cmdSave_Click();
   ASSERT_NE(p.LastMessage(), nullptr);
   EXPECT_NE(p.LastMessage()->text.find("could not be written"), std::string::npos);
+  EXPECT_NE(p.LastMessage()->text.find("No such file or directory"), std::string::npos) << p.LastMessage()->text;
   EXPECT_TRUE(x.visible);
   EXPECT_FALSE(std::filesystem::exists(folder / "never.ics"));
+  // What stands at the path and could not be opened is left alone.
+  std::filesystem::create_directory(folder / "taken.ics");
+  p.saveFileAnswers.push_back((folder / "taken.ics").string());
+  x.cmdSave_Click();
+  ASSERT_NE(p.LastMessage(), nullptr);
+  EXPECT_NE(p.LastMessage()->text.find("Is a directory"), std::string::npos) << p.LastMessage()->text;
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.ics"));
   // Closing the window closes its dialog.
   links->festivals.cmdClose_Click();
   EXPECT_FALSE(x.visible);
@@ -353,7 +361,9 @@ TEST_F(FestivalsWithMain, ExportRefusesAndKeepsTheDialog) {
 
 TEST(FestivalText, DatesYearsAndFileNames) {
   EXPECT_EQ(CeDateText(2460351), "2024-02-10");
-  EXPECT_EQ(CeDateText(GregorianJDN(-44, 3, 15)), "-0044-03-15");
+  // As the main window writes years: no zero padding, year 0 included.
+  EXPECT_EQ(CeDateText(GregorianJDN(-44, 3, 15)), "-44-03-15");
+  EXPECT_EQ(CeDateText(GregorianJDN(0, 6, 1)), "0-06-01");
   int32_t y = 0;
   EXPECT_TRUE(ParseCeYear("+2025", y));
   EXPECT_EQ(y, 2025);

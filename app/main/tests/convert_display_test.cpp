@@ -222,6 +222,29 @@ TEST_F(MainWindowTest, MoonRowsAndPicture) {
   EXPECT_EQ(f->lblDeltaT[1].caption, "1 minute");
 }
 
+// Bitmaps are read once per window, and not at all where no screen shows
+// them; the texts are the same either way.
+TEST_F(MainWindowTest, PicturesReadOnceAndOnlyWhenShown) {
+  Convert("2000-01-21 CE", "04:40");
+  Convert("2000-01-28 CE", "04:40");
+  const int loaded = p.picturesLoaded;
+  EXPECT_GT(loaded, 0);
+  Convert("2000-01-21 CE", "04:40");
+  EXPECT_EQ(p.picturesLoaded, loaded);
+
+  ui::FakePlatform blind;
+  blind.showsPictures = false;
+  FrmMain g(blind);
+  ASSERT_TRUE(g.Form_Load());
+  g.txbDate.text = "2000-01-21 CE";
+  g.txbTime.text = "04:40";
+  g.cmdCompute_Click();
+  EXPECT_EQ(blind.picturesLoaded, 0);
+  EXPECT_TRUE(g.picMoon.image.Empty());
+  EXPECT_EQ(g.lblPhaseOfMoon[1].caption, f->lblPhaseOfMoon[1].caption);
+  EXPECT_EQ(g.lblAgeOfMoon[1].caption, f->lblAgeOfMoon[1].caption);
+}
+
 TEST(MoonPicture, KeyColourAndDisc) {
   ui::Image bitmap(90, 90, kMoonKeyColour);
   bitmap.Set(45, 45, ui::Rgb{250, 250, 250});

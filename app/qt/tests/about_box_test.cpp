@@ -30,7 +30,9 @@ TEST(AboutBox, OpensFromTheHelpWindowWithVersionLicenceAndCredits) {
   ASSERT_NE(text, nullptr);
   const QString shown = text->toPlainText();
   for (const QString& needed : {QString("TAVRO ") + tavro::kVersion, QString("AGPL-3.0-or-later"),
-                                QString("Swiss Ephemeris"), QString("DE431"), QString("Noto Serif CJK")})
+                                QString("Swiss Ephemeris"), QString("DE431"), QString("Noto Serif CJK"),
+                                QString("Copyright \u00a9 " TAVRO_COPYRIGHT_YEAR " Velmora"), QString(TAVRO_HOMEPAGE),
+                                QString("share/doc/tavro/LICENSE")})
     EXPECT_TRUE(shown.contains(needed)) << needed.toStdString();
 }
 

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
+#include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
 
@@ -51,6 +53,10 @@ TEST(MainWindow, ConvertsAnEntryTypedIntoTheDateBox) {
   EXPECT_EQ(Text(window, "lblChineseLunarDate_1"), "79-16-11-25 CHL 20:00 CCT");
   EXPECT_EQ(Text(window, "lblElementAnimalOfDay_1"), "earth-horse day");
   EXPECT_EQ(Text(window, "lblChineseLunarDate_0"), "Chinese Lunar");
+  // A screen shows pictures: the Moon is drawn for the moment converted.
+  auto* moon = window.findChild<QLabel*>("picMoon");
+  ASSERT_NE(moon, nullptr);
+  EXPECT_EQ(moon->pixmap().width(), 90);
   // The default options show as selected.
   EXPECT_TRUE(window.findChild<QRadioButton*>("optPlus")->isChecked());
   EXPECT_TRUE(window.findChild<QRadioButton*>("optNext")->isChecked());
@@ -75,6 +81,33 @@ TEST(MainWindow, ScreenshotOptionWritesAPicture) {
   EXPECT_GT(img.height(), 300);
   // The screenshot leaves no saved state behind.
   EXPECT_FALSE(std::filesystem::exists(dir.path().toStdString() + "/Velmora/tavro.usr"));
+}
+
+// The program as a shell starts it: without a display, and without a runtime
+// folder (cron, su), which must leave stderr clean.
+TEST(MainWindow, StartsAsTheShellStartsIt) {
+  QTemporaryDir dir;
+  const std::string home = "XDG_DATA_HOME='" + dir.path().toStdString() + "' XDG_CONFIG_HOME='" + dir.path().toStdString() + "' ";
+  const std::string out = dir.filePath("out").toStdString(), err = dir.filePath("err").toStdString();
+  const std::string png = dir.filePath("shot.png").toStdString();
+  struct Case {
+    std::string env, args, stdoutStart;
+    int status;
+  } cases[] = {
+      {"env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ", "--version", "tavro ", 0},
+      {"env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ", "--help", "usage: tavro", 0},
+      {"env -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen ", "--screenshot '" + png + "'", "", 0},
+  };
+  for (const Case& c : cases) {
+    const std::string cmd = c.env + home + "'" TAVRO_GUI "' " + c.args + " >'" + out + "' 2>'" + err + "'";
+    const int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << c.args;
+    EXPECT_EQ(WEXITSTATUS(status), c.status) << c.args;
+    QFile o(QString::fromStdString(out)), e(QString::fromStdString(err));
+    ASSERT_TRUE(o.open(QIODevice::ReadOnly) && e.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(o.readAll().startsWith(QByteArray::fromStdString(c.stdoutStart))) << c.args;
+    EXPECT_EQ(e.readAll(), QByteArray()) << c.args;
+  }
 }
 
 }  // namespace

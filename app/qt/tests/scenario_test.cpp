@@ -82,7 +82,7 @@ struct Program {
   tavro::qt::MainWindow window{logic, platform};
   tavro::qt::SecondaryWindows others{window, logic, platform};
   tavro::FrmMultipleElAn multipleLogic{platform};
-  tavro::qt::MultiSearchWindow multipleWindow{multipleLogic, platform, &window};
+  tavro::qt::MultiSearchWindow multipleWindow{multipleLogic, platform, &window, window.QuitButton()};
   std::vector<std::string> messages;
 
   Program() {
@@ -718,6 +718,97 @@ TEST_P(EndDataWindow, ButtonsWaitAndQuitEnds) {
 INSTANTIATE_TEST_SUITE_P(EveryState, EndDataWindow,
                          ::testing::Values(DataCase{"Idle", 0}, DataCase{"List", tavro::kWindowNewYears},
                                            DataCase{"SelfTest", tavro::kWindowTest}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// ---- the window's edges at 1024 x 768 ----
+
+// Log buttons shown do not widen the window; a repeated run moves nothing
+// below the controls it hides, and "Festivals" waits with the others.
+TEST(WindowEdges, ButtonsShownOrHiddenMoveNothing) {
+  Program p;
+  p.Convert("2000-01-01 ce");
+  const int width = p.window.frameGeometry().width();
+  p.Click("cmdAddToLog");
+  EXPECT_LE(p.window.frameGeometry().width(), width);
+  QPushButton* quit = p.Button("cmdQuit");
+  const QPoint quitAt = quit->mapTo(&p.window, QPoint());
+  p.PrepareRun(2);  // day
+  QPoint quitDuring;
+  bool festivalsDuring = true;
+  QTimer::singleShot(300, [&] {
+    quitDuring = quit->mapTo(&p.window, QPoint());
+    festivalsDuring = p.Button("cmdFestivals")->isEnabled();
+    p.Click("cmdStop");
+  });
+  p.Click("cmdMove");
+  EXPECT_EQ(quitDuring, quitAt);
+  EXPECT_FALSE(festivalsDuring);
+  EXPECT_TRUE(p.Button("cmdFestivals")->isEnabled());
+}
+
+// A grey box (value 2) shows grey in every window.
+TEST(WindowEdges, AGreyCheckBoxShowsGreyEverywhere) {
+  Program p;
+  p.logic.chkShowCJDs.value = 2;
+  p.Click("cmdConfigureLog");
+  p.others.links().preferences.Box(3).value = 2;
+  p.Click("cmdDisplayYearData");
+  tavro::FrmData& data = p.others.Data().logic();
+  data.chkLargeWindow.value = 2;
+  p.platform.Sync();
+  QCheckBox* large = nullptr;
+  for (QCheckBox* b : p.others.Data().findChildren<QCheckBox*>())
+    if (b->text().toStdString() == data.chkLargeWindow.caption) large = b;
+  ASSERT_NE(large, nullptr);
+  for (QCheckBox* box : {p.Find<QCheckBox>(p.window, "chkShowCJDs"), p.others.Preferences().findChildren<QCheckBox*>()[3],
+                         large})
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << box->text().toStdString();
+}
+
+// The main window's Quit, clicked as a person clicks it (through the window
+// system, where a modal window would drop the click), ends the program while
+// the export dialog or the multiple element-animal window is open.
+struct OpenDialogCase {
+  const char* name;
+  bool multiple;
+};
+
+class QuitOverDialog : public ::testing::TestWithParam<OpenDialogCase> {};
+
+TEST_P(QuitOverDialog, EndsTheProgram) {
+  Program p;
+  p.Convert("2000-01-01 ce");
+  auto clickQuit = [&] {
+    QPushButton* quit = p.Button("cmdQuit");
+    QTest::mouseClick(p.window.windowHandle(), Qt::LeftButton, {}, quit->mapTo(&p.window, quit->rect().center()));
+  };
+  bool dialogShown = false;
+  LoopRun run;
+  const qint64 after = RunEventLoop(p, run, [&] {
+    QTimer::singleShot(100, [&] {
+      dialogShown = GetParam().multiple ? p.multipleWindow.isVisible() : p.others.Festivals().ExportDialog().isVisible();
+      run.mark = run.clock.elapsed();
+      clickQuit();
+    });
+    if (GetParam().multiple) {
+      p.Choose("cboTarget", 20);  // Multiple element-animal day
+      p.Click("cmdSearch");
+    } else {
+      p.Click("cmdFestivals");
+      p.Click(p.Find<QPushButton>(p.others.Festivals(), "cmdExport"));
+    }
+  });
+  EXPECT_TRUE(dialogShown);
+  EXPECT_GE(after, 0) << "the event loop did not end after Quit";
+  EXPECT_EQ(StateLines(p.home.StatePath()).size(), 79u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, QuitOverDialog,
+                         ::testing::Values(OpenDialogCase{"ExportDialog", false}, OpenDialogCase{"MultipleSearch", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
