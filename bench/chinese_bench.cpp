@@ -33,7 +33,7 @@ void BM_WholeRangeDayByDay_Cold(benchmark::State& state) {
     for (int32_t n = kFirstDay; n <= kLastDay; ++n) {
       ChlDate l;
       ChsDate c;
-      CJDateToChDates(n + 0.5, s, c, l);
+      benchmark::DoNotOptimize(CJDateToChDates(n + 0.5, s, c, l));
       sum += l.day + c.day;
     }
     benchmark::DoNotOptimize(sum);
@@ -49,14 +49,14 @@ void ConvertOneDay(benchmark::State& state, bool cold) {
   const int32_t day = GregorianJDN(2024, 2, 10);
   ChlDate l;
   ChsDate c;
-  CJDateToChDates(day + 0.5, s, c, l);
+  benchmark::DoNotOptimize(CJDateToChDates(day + 0.5, s, c, l));
   for (auto _ : state) {
     if (cold) {
       state.PauseTiming();
       ClearLunarYearCache();
       state.ResumeTiming();
     }
-    CJDateToChDates(day + 0.5, s, c, l);
+    benchmark::DoNotOptimize(CJDateToChDates(day + 0.5, s, c, l));
     benchmark::DoNotOptimize(l.day);
   }
 }
@@ -77,9 +77,9 @@ void BM_ChLDateToJDN_Warm(benchmark::State& state) {
   d.position = 41;
   d.month = 5;
   d.day = 12;
-  ChLDateToJDN(d, s);
+  benchmark::DoNotOptimize(ChLDateToJDN(d, s));
   for (auto _ : state) {
-    ChLDateToJDN(d, s);
+    benchmark::DoNotOptimize(ChLDateToJDN(d, s));
     benchmark::DoNotOptimize(d.jdn);
   }
 }
@@ -94,7 +94,7 @@ void BM_Days1901To2100_Warm(benchmark::State& state) {
     for (int32_t n = kFirst1901; n <= kLast2100; ++n) {
       ChlDate l;
       ChsDate c;
-      CJDateToChDates(n + 0.5, s, c, l);
+      benchmark::DoNotOptimize(CJDateToChDates(n + 0.5, s, c, l));
       sum += l.day + l.month + l.leap + l.position;
     }
     benchmark::DoNotOptimize(sum);

@@ -54,8 +54,8 @@ std::string EuroText(int32_t jdn, char calendar, const char* code) {
 std::string EntryText(double ajd, int code) {
   const double cjdl = ToCJDL(ajd), cjdc = ToCJDC(ajd, 120);
   switch (code) {
-    case 0: return EuroText(static_cast<int32_t>(std::floor(cjdl)), 'G', "CE");
-    case 1: return EuroText(static_cast<int32_t>(std::floor(cjdl)), 'J', "JC");
+    case 0: return EuroText(FloorDay(cjdl), 'G', "CE");
+    case 1: return EuroText(FloorDay(cjdl), 'J', "JC");
     case 2:
     case 3: {
       Settings s;
@@ -69,7 +69,7 @@ std::string EntryText(double ajd, int code) {
     case 6: return Number(cjdl) + " CJDL";
     default: {
       ArcDate a;
-      a.jdn = static_cast<int32_t>(std::floor(cjdl));
+      a.jdn = FloorDay(cjdl);
       JDNToArcDate(a);
       return ArcDateText(a, kArcTextShort);
     }

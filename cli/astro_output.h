@@ -18,7 +18,7 @@ namespace tavro::cli {
 
 // CE year of the London civil day of a UT instant.
 inline int32_t CivilYearOf(double ut) {
-  return GregorianYearOf(static_cast<int32_t>(std::floor(ToCJDL(ut))));
+  return GregorianYearOf(FloorDay(ToCJDL(ut)));
 }
 
 // "YYYY-MM-DD HH:MM:SS" of a UT instant (seconds truncated).

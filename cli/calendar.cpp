@@ -68,7 +68,7 @@ int Run(CalendarOptions& co) {
   CalendarContext context;
   context.ajd = ajd;
   context.settings = f.CurrentSettings();
-  context.country = static_cast<Country>(f.Country() >= 0 && f.Country() <= 2 ? f.Country() : kCountryChina);
+  context.country = CountryOfIndex(f.Country());
   context.showArc = arc;
   context.lunarDateLine = f.lblChineseLunarDate[1].caption;
   context.todayJdn = TodayJDN();

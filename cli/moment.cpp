@@ -16,7 +16,6 @@
 namespace tavro::cli {
 namespace {
 
-int32_t FloorDay(double cjd) { return static_cast<int32_t>(std::floor(cjd)); }
 
 Json EuroJson(int32_t jdn, char calendar, const std::string& time) {
   EuroDate d;
@@ -67,7 +66,7 @@ Json MomentJson(const FrmMain& f) {
   const double cjdl = ToCJDL(ajd);
   const int longitude = f.ReferenceLongitude();
   const double cjdc = ToCJDC(ajd, longitude);
-  const Country country = static_cast<Country>(f.Country() >= 0 && f.Country() <= 2 ? f.Country() : 1);
+  const Country country = CountryOfIndex(f.Country());
   const int32_t dayL = FloorDay(cjdl);
   const std::string time = TimeOfDayText(cjdl - std::floor(cjdl), false);
 
@@ -84,7 +83,7 @@ Json MomentJson(const FrmMain& f) {
   chs.epoch = chl.epoch = static_cast<int16_t>(s.epoch);
   const bool chinese = CJDateToChDates(cjdc, s, chs, chl);
   if (chinese) {
-    ChLDateToJDN(chl, s);
+    static_cast<void>(ChLDateToJDN(chl, s));  // just converted: only the record is wanted
     j["chl"] = Json{{"cycle", chl.cycle}, {"position", chl.position}, {"month", chl.month},
                     {"leap", chl.leap != 0},  {"day", chl.day},           {"epoch", chl.epoch}};
     j["chs"] = Json{{"cycle", chs.cycle}, {"position", chs.position}, {"term", chs.term}, {"day", chs.day}};

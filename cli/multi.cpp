@@ -91,7 +91,7 @@ int Run(MultiOptions& mo) {
   in.currentAJD = f.dblCurrentAJDate;
   in.next = !previous;
   in.settings = f.CurrentSettings();
-  in.country = static_cast<Country>(f.Country());
+  in.country = CountryOfIndex(f.Country());
   w.Show(in);
   w.cmdSearch_Click();
   if (w.blnCancel) {
@@ -100,7 +100,7 @@ int Run(MultiOptions& mo) {
   }
 
   f.dblCurrentAJDate = FromCJDC(w.lngCJDN + 0.5, f.ReferenceLongitude());
-  f.Recalculate(4);
+  f.Recalculate(kAutoLogSearch);
   std::string out = kRowsHeader;
   out += RowLine("search", std::string("Search for ") + (previous ? "previous" : "next"), w.MultipleElementAnimalStr());
   for (const auto& r : ShownRows(f)) out += RowLine(r.key, r.title, r.text);

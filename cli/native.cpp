@@ -23,7 +23,7 @@ NativeDay NativeOfMoment(const FrmMain& f, Language language) {
   d.valid = true;
   d.date = NativeDateText(language, chl);
   if (country < 0 || country > 2) return d;
-  const int32_t day = static_cast<int32_t>(std::floor(cjdc));
+  const int32_t day = FloorDay(cjdc);
   for (const FestivalDay& festival : FestivalsOnDay(static_cast<Country>(country), day, s))
     d.festivals.push_back(festival.rule);
   return d;

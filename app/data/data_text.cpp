@@ -5,8 +5,6 @@
 
 namespace tavro {
 
-std::string Spaced(int64_t n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
-
 namespace {
 
 EuroDate DateOfDay(int32_t jdn, bool julian) {

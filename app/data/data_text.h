@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/time/date_text.h"  // Spaced
+
 namespace tavro {
 
 inline constexpr const char* kCrLf = "\r\n";
 inline constexpr const char* kDegree = "\xC2\xBA";  // "º", U+00BA
 
-// n in decimal with a leading blank when not negative.
-std::string Spaced(int64_t n);
 // n in decimal, a minus sign when negative.
 inline std::string Plain(int64_t n) { return std::to_string(n); }
 

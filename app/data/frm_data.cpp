@@ -36,8 +36,7 @@ std::string FrmData::EpochMethodLower() const {
 }
 
 std::string FrmData::CountryName() const {
-  const int c = inputs.country >= 0 && inputs.country <= 2 ? inputs.country : 1;
-  return CountryNames[c];
+  return CountryNames[static_cast<int>(CountryOfIndex(inputs.country))];
 }
 
 void FrmData::Show() {

@@ -94,7 +94,7 @@ void FrmData::ListLunarNewYears(int n) {
   if (newYearForm)
     head = "Lunar New Year's Day ";
   else
-    head = CountryNames[3 + (inputs.country >= 0 && inputs.country <= 2 ? inputs.country : 1)] +
+    head = CountryNames[3 + static_cast<int>(CountryOfIndex(inputs.country))] +
            " Lunar Calendar anniversaries" + kCrLf;
   head += std::string("with corresponding European date and JDN") + kCrLf + "(" + EpochMethodLower() +
           ", longitude " + Plain(s.referenceLongitude) + kDegree + " E, " + CountryName() + ")";
@@ -135,9 +135,11 @@ void FrmData::ListLunarNewYears(int n) {
                " JDN";
         if (newYearForm) {
           const NianStats st = NianStatistics(rec, s.referenceLongitude);
-          line += " " + Plain(st.months) + "m" + " J1:" + Plain(st.j1) + " Z1:" + Plain(st.z1);
+          line += ' ';
+          line += Plain(st.months) + "m J1:" + Plain(st.j1) + " Z1:" + Plain(st.z1);
         } else {
-          line += " " + Spaced(count);
+          line += ' ';
+          line += Spaced(count);
         }
         line += kCrLf;
       }
@@ -171,7 +173,7 @@ void FrmData::ListLeapMonths(int n) {
   chkOmitInvalidDates.visible = false;
 
   // The current CE year as the main window shows it (the London day).
-  const int32_t y0 = YearOfDay(static_cast<int32_t>(std::floor(inputs.ajd + 0.5)), false);
+  const int32_t y0 = YearOfDay(FloorDay(inputs.ajd + 0.5), false);
   const int32_t first = y0 - n / 2 + (n % 2 == 0 ? 1 : 0);
   const std::string years = "for " + txbNumYears.text + " year" + (n > 1 ? "s" : "") + " from " + Plain(first) + " " + cal;
 
@@ -255,7 +257,7 @@ void FrmData::ListJCCENewYears(int n) {
   const bool julian = cal == "JC";
   chkLeapMonthsOnly.visible = chkOmitInvalidDates.visible = false;
 
-  int32_t year = YearOfDay(static_cast<int32_t>(std::floor(inputs.ajd + 0.5)), julian);
+  int32_t year = YearOfDay(FloorDay(inputs.ajd + 0.5), julian);
   txbText.text = std::string("Lunar calendar dates of New Years Day in the ") +
                  (julian ? "Julian Calendar" : "Common Era Calendar") + kCrLf + "(" + EpochMethodLower() +
                  ", longitude " + Plain(s.referenceLongitude) + kDegree + " E, " + CountryName() + ")" + kCrLf;
@@ -279,7 +281,7 @@ void FrmData::ListJCCENewYears(int n) {
     noSolar.valid = kNoSolarDate;
     ChlDate chl;
     chl.epoch = static_cast<int16_t>(s.epoch);
-    CJDateToChDates(static_cast<double>(d), s, noSolar, chl);
+    static_cast<void>(CJDateToChDates(static_cast<double>(d), s, noSolar, chl));  // years of the listed range
     block += Plain(year) + "-01-01 " + (julian ? "JC = " : "CE = ") + ChlDateText(chl, "CHL") + kCrLf +
              ChlCycleText(chl, s) + kCrLf;
     if ((count + 1) % 10 == 0) flush();

@@ -6,7 +6,7 @@ DataInputs InputsFromMain(const FrmMain& main) {
   DataInputs in;
   in.ajd = main.dblCurrentAJDate;
   in.settings = main.CurrentSettings();
-  in.country = main.Country() >= 0 && main.Country() <= 2 ? main.Country() : kCountryChina;
+  in.country = static_cast<int>(CountryOfIndex(main.Country()));
   in.zone = main.strCCT;
   return in;
 }

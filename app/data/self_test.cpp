@@ -96,7 +96,7 @@ void FrmData::DoTest() {
   ChsDate chs;
   ChlDate chl;
   chs.epoch = chl.epoch = static_cast<int16_t>(s.epoch);
-  CJDateToChDates(ToCJDC(p.ajd, s.referenceLongitude), s, chs, chl);
+  static_cast<void>(CJDateToChDates(ToCJDC(p.ajd, s.referenceLongitude), s, chs, chl));  // checked just above
   TestDatePair(chs, chl);
 }
 
@@ -111,8 +111,8 @@ void FrmData::TestDatePair(ChsDate& chs, ChlDate& chl) {
     ChsDate back;
     ChlDate unused;
     back.epoch = unused.epoch = static_cast<int16_t>(s.epoch);
-    CJDateToChDates(static_cast<double>(d), s, back, unused);
-    if (back.cycle == chs.cycle && back.position == chs.position && back.term == chs.term && back.day == chs.day) {
+    const bool converted = CJDateToChDates(static_cast<double>(d), s, back, unused);
+    if (converted && back.cycle == chs.cycle && back.position == chs.position && back.term == chs.term && back.day == chs.day) {
       out += "1";
     } else {
       out += kCrLf + ChsDateText(chs, false) + " ->" + Spaced(d) + " but" + kCrLf + Spaced(back.jdn) + " -> " +
@@ -130,8 +130,8 @@ void FrmData::TestDatePair(ChsDate& chs, ChlDate& chl) {
     noSolar.valid = kNoSolarDate;
     ChlDate back;
     back.epoch = static_cast<int16_t>(s.epoch);
-    CJDateToChDates(static_cast<double>(d), s, noSolar, back);
-    if (back.cycle == chl.cycle && back.position == chl.position && back.month == chl.month &&
+    const bool converted = CJDateToChDates(static_cast<double>(d), s, noSolar, back);
+    if (converted && back.cycle == chl.cycle && back.position == chl.position && back.month == chl.month &&
         back.leap == chl.leap && back.day == chl.day) {
       out += "1";
     } else {

@@ -144,7 +144,10 @@ std::string FrmFestivalExport::WithIcsExtension(const std::string& path) {
 std::string FrmFestivalExport::SuggestedName(Country country, int32_t from, int32_t to) {
   const char* name = country == Country::Vietnam ? "vietnam" : country == Country::Japan ? "japan" : "china";
   std::string s = std::string("tavro-") + name + "-" + std::to_string(from);
-  if (to != from) s += "-" + std::to_string(to);
+  if (to != from) {
+    s += '-';
+    s += std::to_string(to);
+  }
   return s + ".ics";
 }
 

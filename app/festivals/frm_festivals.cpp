@@ -20,7 +20,7 @@ std::string CountryCaption(const FestivalContext& c) {
 
 // The CE year of the civil day at the context's meridian that holds its moment.
 int32_t YearOfMoment(const FestivalContext& c) {
-  return GregorianYearOf(static_cast<int32_t>(std::floor(ToCJDC(c.ajd, c.settings.referenceLongitude))));
+  return GregorianYearOf(FloorDay(ToCJDC(c.ajd, c.settings.referenceLongitude)));
 }
 
 }  // namespace
@@ -29,10 +29,9 @@ FrmFestivals::FrmFestivals(ui::Platform& platform) : exportDialog(platform), pla
   caption = kTitle;
   lblYear.caption = "CE year";
   txbYear.tooltip = "A CE year from -3000 to 3000 (Enter lists it)";
-  cmdPreviousYear.caption = "<";
-  cmdPreviousYear.tooltip = "The year before";
-  cmdNextYear.caption = ">";
-  cmdNextYear.tooltip = "The year after";
+  // Whole buttons: assigning the one-letter captions trips a false GCC 12 -Wrestrict.
+  cmdPreviousYear = ui::Button{"<", true, true, "The year before"};
+  cmdNextYear = ui::Button{">", true, true, "The year after"};
   cmdGoTo.caption = "Go to day";
   cmdGoTo.tooltip = "Show the selected day in the main window (double-click or Enter)";
   cmdExport.caption = "Export to calendar...";
@@ -53,7 +52,7 @@ void FrmFestivals::Open(const FestivalContext& fromMain) {
   visible = true;
   ListYear(YearOfMoment(context));
   // The first festival on or after the main window's day is chosen.
-  const int32_t today = static_cast<int32_t>(std::floor(ToCJDC(context.ajd, context.settings.referenceLongitude)));
+  const int32_t today = FloorDay(ToCJDC(context.ajd, context.settings.referenceLongitude));
   for (size_t i = 0; i < days.size(); ++i)
     if (days[i].jdn >= today) {
       lstFestivals.index = static_cast<int>(i);

@@ -6,8 +6,7 @@ LogSnapshot SnapshotOf(const FrmMain& main) {
   LogSnapshot s;
   s.ajd = main.dblCurrentAJDate;
   s.settings = main.CurrentSettings();
-  const int c = main.Country();
-  s.country = static_cast<Country>(c >= 0 && c <= 2 ? c : kCountryChina);
+  s.country = CountryOfIndex(main.Country());
   s.mainTitle = main.title;
   s.chlText = main.lblChineseLunarDate[1].caption;
   s.chsText = main.lblChineseSolarDate[1].caption;
@@ -24,7 +23,7 @@ std::string DefaultLogEntry(const FrmMain& main) {
 
 LogController::LogController(FrmMain& main, FrmLog& log, FrmLogPreferences& preferences)
     : main_(main), log_(log), preferences_(preferences) {
-  main_.autoLog = [this](int kind) { AutoLog(kind); };
+  main_.autoLog = [this](AutoLogKind kind) { AutoLog(kind); };
   log_.onCleared = [this] {
     SyncText();
     SetLogButtons(false);

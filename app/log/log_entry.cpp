@@ -19,15 +19,11 @@ const char* const kDegree = "\xC2\xBA";  // "º"
 
 std::string Separator() { return std::string(kLogSeparatorLength, '-'); }
 
-// A number with one leading blank when it is not negative.
-std::string Spaced(int n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
-
 // "= the ..." from a sentence "The ...".
 std::string SentenceLine(const std::string& sentence) { return "= t" + (sentence.size() > 1 ? sentence.substr(1) : ""); }
 
 std::string CountryName(Country c) {
-  const int i = static_cast<int>(c);
-  return i >= 0 && i <= 2 ? CountryNames[i] : CountryNames[1];
+  return CountryNames[static_cast<int>(CountryOfIndex(static_cast<int>(c)))];
 }
 
 size_t CharacterCount(const std::string& s) {
@@ -78,7 +74,9 @@ bool SolarSentence(EntryWriter& w, ChsDate chs, bool ganzhi, const LogSnapshot& 
     return w.Fail("The solar date \"" + text + "\" cannot be expanded.");
   std::string line = text.substr(0, close) + ", " + SolarTermEnglish[chs.term - 1];
   if (ganzhi) line += ", " + SolarTermPinyin[chs.term - 1];
-  line += ")" + std::string(kLogNewLine) + text.substr(close + 2);
+  line += ')';
+  line += kLogNewLine;
+  line += text.substr(close + 2);
   w.Line(SentenceLine(line));
   return true;
 }

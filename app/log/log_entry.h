@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+#include "app/main/auto_log_kind.h"
+#include "app/main/search_targets.h"  // kTargetMultipleElementAnimal
 #include "core/chinese/names.h"
 #include "core/time/settings.h"
 
@@ -70,9 +72,6 @@ struct AutoLogContext {
   std::string multipleDescription;  // MultipleElementAnimalStr, for target 20
 };
 
-inline constexpr int kAutoLogNow = 1, kAutoLogConvert = 2, kAutoLogMove = 3, kAutoLogSearch = 4,
-                     kAutoLogOneDay = 5;
-inline constexpr int kTargetMultipleElementAnimal = 20;
 
 // "Now", "Plus 2 days", "Move forward 1 hour", "Search for next full moon",
 // "Move back one day"; empty for kind 2 without plus/minus days and for an

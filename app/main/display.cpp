@@ -21,13 +21,12 @@ namespace tavro {
 namespace {
 
 double Frac(double x) { return x - std::floor(x); }
-int32_t Floor32(double x) { return static_cast<int32_t>(std::floor(x)); }
 
 }  // namespace
 
-int FrmMain::ReferenceLongitude() const { return cboLongitude.index >= 0 ? cboLongitude.index + 100 : 120; }
+int FrmMain::ReferenceLongitude() const { return cboLongitude.index >= 0 ? cboLongitude.index + kFirstLongitude : 120; }
 
-int FrmMain::Epoch() const { return cboEpoch.index == 1 ? -2636 : -2696; }
+int FrmMain::Epoch() const { return cboEpoch.index == 1 ? Epoch2637BC : Epoch2697BC; }
 
 Settings FrmMain::CurrentSettings() const {
   Settings s;
@@ -79,7 +78,7 @@ void FrmMain::cmdCompute_Click() {
   if (lblCommonEraDate[1].caption != noted) {
     DisplayMoonData(countryColour);
     DisplayDeltaT();
-    if (autoLog) autoLog(2);
+    if (autoLog) autoLog(kAutoLogConvert);
     CmdSaveStateEnabled(true);
   } else {
     outcome = {Outcome::Unchanged, 0};
@@ -92,13 +91,13 @@ void FrmMain::cmdNow_Click() {
   txbDate_Change();
   txbTime.text.clear();
   cboTimeZone.index = -1;
-  cboElement.index = 5;
-  cboAnimal.index = 12;
+  cboElement.index = kNoElementChoice;
+  cboAnimal.index = kNoAnimalChoice;
   dblCurrentAJDate = CurrentAJD();
-  Recalculate(1);
+  Recalculate(kAutoLogNow);
 }
 
-void FrmMain::Recalculate(int autoLogKind) {
+void FrmMain::Recalculate(AutoLogKind autoLogKind) {
   DisplayDatesAndTimes();
   DisplayMoonData(countryColour);
   DisplayDeltaT();
@@ -115,7 +114,7 @@ void FrmMain::DisplayDatesAndTimes() {
   lblAstronomicalJulianDate[1].caption = GroupedNumber(ajd, 4) + " AJD";
   lblChronologicalJulianDateLondon[1].caption = GroupedNumber(cjdl, 4) + " CJDL";
 
-  const int32_t dayL = Floor32(cjdl);
+  const int32_t dayL = FloorDay(cjdl);
   const std::string weekday = WeekdayName(EuroDayOfWeek(dayL));
   for (int letter : {'G', 'J'}) {
     EuroDate d;
@@ -132,7 +131,7 @@ void FrmMain::DisplayDatesAndTimes() {
 
   for (int zone = 0; zone < 2; ++zone) {
     ArcDate a;
-    a.jdn = Floor32(zone == 0 ? cjdl : cjdc);
+    a.jdn = FloorDay(zone == 0 ? cjdl : cjdc);
     JDNToArcDate(a);
     LabelPair& row = zone == 0 ? lblArchetypesCalendarGMT : lblArchetypesCalendarCCT;
     row[1].caption = ArcDateText(a, kArcTextShort) + " " + (zone == 0 ? LondonTime(cjdl) : BeijingTime(cjdc)) + " " +
@@ -159,7 +158,7 @@ const ui::Image& FrmMain::Picture(const std::string& name) {
 
 void FrmMain::DisplayChineseRows(double cjdc) {
   const Settings s = CurrentSettings();
-  const auto country = static_cast<tavro::Country>(Country() >= 0 && Country() <= 2 ? Country() : 1);
+  const auto country = CountryOfIndex(Country());
   const bool china = country == tavro::Country::China;
 
   lblChronologicalJulianDateBeijing[0].caption = "Chronological JD " + std::to_string(s.referenceLongitude) + "\xC2\xBA East";
@@ -168,7 +167,8 @@ void FrmMain::DisplayChineseRows(double cjdc) {
   ChsDate chs;
   ChlDate chl;
   chs.epoch = chl.epoch = static_cast<int16_t>(s.epoch);
-  CJDateToChDates(cjdc, s, chs, chl);
+  // Only a moment outside the range has no Chinese date, and none is shown.
+  if (!CJDateToChDates(cjdc, s, chs, chl)) return;
 
   std::string chsText = ChsDateText(chs, true) + " " + BeijingTime(cjdc);
   if (chs.day == 1 && chsText.size() >= 3) chsText.erase(chsText.size() - 3);
@@ -177,7 +177,7 @@ void FrmMain::DisplayChineseRows(double cjdc) {
   lblChineseSolarDate[1].tooltip = ChsLongText(chsCopy, true, china, s, country);
 
   chl.epoch = static_cast<int16_t>(s.epoch);
-  ChLDateToJDN(chl, s);
+  static_cast<void>(ChLDateToJDN(chl, s));  // a date just converted: only its record is wanted
   lblChineseLunarDate[1].caption = ChlDateText(chl, "CHL") + " " + BeijingTime(cjdc);
   ChlDate chlCopy = chl;
   std::string longText = ChlLongText(chlCopy, true, true, china, false, true, s, country);
@@ -301,7 +301,7 @@ void FrmMain::CmdSaveStateEnabled(bool enabled) {
 
 void FrmMain::cboRefLong_Click() {
   if (!startupCompleted) return;
-  const int c = Country() >= 0 && Country() <= 2 ? Country() : kCountryChina;
+  const int c = static_cast<int>(CountryOfIndex(Country()));
   cboLongitude.index = kCountryLongitudeIndex[c];
   cboLongitude_Click();
   countrySuffix = c == kCountryVietnam ? "_vn" : c == kCountryJapan ? "_jp" : "";
@@ -318,7 +318,7 @@ void FrmMain::cboRefLong_Click() {
 }
 
 void FrmMain::ApplyCountryCaptions() {
-  const int c = Country() >= 0 && Country() <= 2 ? Country() : kCountryChina;
+  const int c = static_cast<int>(CountryOfIndex(Country()));
   lblChineseSolarDate[0].caption = CountryNames[3 + c] + " Solar";
   lblChineseLunarDate[0].caption = CountryNames[3 + c] + " Lunar";
   const bool china = c == kCountryChina;
@@ -343,7 +343,7 @@ void FrmMain::SelectCountryAnimals(int c) {
 }
 
 void FrmMain::ApplyCountryColours() {
-  const int c = Country() >= 0 && Country() <= 2 ? Country() : kCountryChina;
+  const int c = static_cast<int>(CountryOfIndex(Country()));
   countryColour = kCountryColours[c];
   formBack = countryColour;
   for (ui::CheckBox* b : {&chkShowARC, &chkShowCJDs, &chkAutoLog, &chkRepeatedly, &chkKeep30th, &chkKeepLeap})

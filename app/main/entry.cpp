@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "app/main/frm_main.h"
 #include "app/main/text_util.h"
@@ -10,6 +11,8 @@
 #include "core/chinese/conversion.h"
 #include "core/chinese/date_readers.h"
 #include "core/chinese/names.h"
+#include "core/time/date_reader.h"
+#include "core/time/date_text.h"
 #include "core/time/euro_date.h"
 #include "core/time/scales.h"
 
@@ -29,7 +32,7 @@ bool ReadEuroEntry(const std::string& datePart, int letter, EuroDate& d) {
   const auto dashes = std::count(t.begin(), t.end(), '-');
   const bool negativeYear = !t.empty() && t[0] == '-';
   if (dashes != (negativeYear ? 3 : 2)) return false;
-  if (_str_to_date(t, 2, d, letter) != 0) return false;
+  if (_str_to_date(t, kOrderYearMonthDay, d, letter) != kStrToDateRead) return false;
   if (letter == 'G' || letter == 'J') EuroDateToJDN(d);
   return d.valid == 1;
 }
@@ -60,11 +63,100 @@ int SideOfRange(int32_t cycle, int32_t position, bool fieldsInRange, int epoch) 
   return 0;
 }
 
+// What a calendar's reader made of the date part of an entry: a day number
+// or an entry error code.
+struct EntryDay {
+  int error = 0;
+  int32_t jdn = 0;
+  // A Chinese date of a year after the range: no day number, but a moment
+  // beyond the range, so that the range check names the fault.
+  bool laterThanRange = false;
+};
+
+EntryDay Failed(int code) { return EntryDay{code, 0, false}; }
+
+// The calendar an entry names, by the codes in the order they are tried; -1
+// for none.
+int EntryCalendar(const std::string& work) {
+  static constexpr std::pair<const char*, int> kCodes[] = {
+      {"ARC", kCalARCGMT}, {"CE", kCalCE},     {"JC", kCalJC},     {"CHL", kCalCHL},
+      {"CHS", kCalCHS},    {"CJDC", kCalCJDC}, {"CJDL", kCalCJDL}, {"AJD", kCalAJD}};
+  for (const auto& [code, calendar] : kCodes)
+    if (Contains(work, code)) return calendar;
+  return -1;
+}
+
+// CE ('G') and JC ('J').
+EntryDay ReadEuroDay(const std::string& datePart, int letter, int error) {
+  EuroDate e;
+  if (!ReadEuroEntry(datePart, letter, e)) return Failed(error);
+  return EntryDay{0, e.jdn, false};
+}
+
+EntryDay ReadArcDay(const std::string& datePart) {
+  EuroDate e;
+  if (!ReadEuroEntry(datePart, 'R', e)) return Failed(kErrARC);
+  ArcDate a{e.year, e.month, e.day, 0, 0};
+  if (!ArcDateToJDN(a)) return Failed(kErrARC);
+  return EntryDay{0, a.jdn, false};
+}
+
+// A Chinese date the calendar refused: too early, a badly written date
+// (`error`), or a year after the range.
+EntryDay RefusedChineseDay(int32_t cycle, int32_t position, bool fieldsInRange, int epoch, int error) {
+  const int side = SideOfRange(cycle, position, fieldsInRange, epoch);
+  if (side < 0) return Failed(kErrTooEarly);
+  if (side == 0) return Failed(error);
+  return EntryDay{0, 0, true};
+}
+
+// cycle-position-month-day; in China the year may be the Overseas Chinese year count.
+EntryDay ReadChlDay(std::string text, const Settings& s, bool china) {
+  ChlDate c;
+  c.epoch = static_cast<int16_t>(s.epoch);
+  if (!ReadChlDateText(text, c)) {
+    const size_t dash = text.find('-');
+    if (!china || dash == std::string::npos) return Failed(kErrCHL);
+    int32_t year = 0;
+    if (!ReadDigits(text.substr(0, dash), year)) return Failed(kErrCHL);
+    const CyclePosition cp = CycleOfOverseasYear(year, s.epoch);
+    text = std::to_string(cp.cycle) + "-" + std::to_string(cp.position) + text.substr(dash);
+    if (!ReadChlDateText(text, c)) return Failed(kErrCHL);
+  }
+  const int16_t rc = ChLDateToJDN(c, s);
+  if (rc != kChlOk) {
+    const bool fields = c.month >= 1 && c.month <= 12 && c.day >= 1 && c.day <= 30;
+    return RefusedChineseDay(c.cycle, c.position, fields, s.epoch, rc == kChlDayBeyondMonth ? kErrCHLDay : kErrCHL);
+  }
+  return EntryDay{0, c.jdn, false};
+}
+
+// cycle-position-solarterm-day.
+EntryDay ReadChsDay(const std::string& text, const Settings& s) {
+  ChsDate c;
+  c.epoch = static_cast<int16_t>(s.epoch);
+  if (!ReadChsDateText(text, c)) return Failed(kErrCHS);
+  if (!ChSDateToJDN(c, s) || c.valid != 1) {
+    const bool fields = c.term >= 1 && c.term <= 24 && c.day >= 1 && c.day <= 16;
+    return RefusedChineseDay(c.cycle, c.position, fields, s.epoch, kErrCHS);
+  }
+  return EntryDay{0, c.jdn, false};
+}
+
+// The moment (UT) a CJDC, CJDL or AJD day count names.
+double DayCountMoment(const std::string& datePart, int calendar, int longitude) {
+  const double v = ReadNumberPrefix(datePart);
+  if (calendar == kCalCJDC) return FromCJDC(v, longitude);
+  if (calendar == kCalCJDL) return v - 0.5;
+  return v;
+}
+
 }  // namespace
 
 std::string ElementAnimalSuffix(const FrmMain& f) {
-  std::string element = f.cboElement.index >= 0 && f.cboElement.index < 5 ? ElementNames[f.cboElement.index] : "";
-  std::string animal = f.cboAnimal.index >= 0 && f.cboAnimal.index < 12 ? f.animalNames[f.cboAnimal.index] : "";
+  const int e = f.cboElement.index, a = f.cboAnimal.index;
+  std::string element = e >= 0 && e < kNoElementChoice ? ElementNames[e] : "";
+  std::string animal = a >= 0 && a < kNoAnimalChoice ? f.animalNames[a] : "";
   return " " + element + "-" + animal;
 }
 
@@ -133,123 +225,72 @@ FrmMain::Parsed FrmMain::ParseDate(const std::string& text) {
   if (Contains(work, ":")) return fail(kErrTimeInDate);
   if (txbTime.text.empty()) txbTime.text = "12:00";
 
-  // 8. Dispatch on the calendar.
+  // 8. The calendar's reader, 9. the moment.
+  const int calendar = EntryCalendar(work);
+  if (calendar < 0) return fail(kErrParse);
   const std::string datePart = work.substr(0, codeStart);
-  const Settings s = CurrentSettings();
-  int32_t jdn = 0;
-  // A Chinese date of a year after the range: no day number, but a moment
-  // beyond the range, so that the range check names the fault.
-  bool laterThanRange = false;
-  bool isDayCount = false;
-  double ajd = 0.0;
-  int defaultZone = 0;
-  if (Contains(work, "ARC")) {
-    EuroDate e;
-    if (!ReadEuroEntry(datePart, 'R', e)) return fail(kErrARC);
-    ArcDate a{e.year, e.month, e.day, 0, 0};
-    if (!ArcDateToJDN(a)) return fail(kErrARC);
-    jdn = a.jdn;
-    intCalendar = kCalARCGMT;
-  } else if (Contains(work, "CE")) {
-    EuroDate e;
-    if (!ReadEuroEntry(datePart, 'G', e)) return fail(kErrCE);
-    jdn = e.jdn;
-    intCalendar = kCalCE;
-  } else if (Contains(work, "JC")) {
-    EuroDate e;
-    if (!ReadEuroEntry(datePart, 'J', e)) return fail(kErrJC);
-    jdn = e.jdn;
-    intCalendar = kCalJC;
-  } else if (Contains(work, "CHL")) {
-    std::string t = datePart;
-    if (Contains(t, "-?-")) t += ElementAnimalSuffix(*this);
-    ChlDate c;
-    c.epoch = static_cast<int16_t>(s.epoch);
-    if (!ReadChlDateText(t, c)) {
-      // In China a year may be the Overseas Chinese year count.
-      const size_t dash = t.find('-');
-      if (Country() != kCountryChina || dash == std::string::npos) return fail(kErrCHL);
-      int32_t year = 0;
-      if (!ReadDigits(t.substr(0, dash), year)) return fail(kErrCHL);
-      CyclePosition cp = CycleOfOverseasYear(year, s.epoch);
-      t = std::to_string(cp.cycle) + "-" + std::to_string(cp.position) + t.substr(dash);
-      if (!ReadChlDateText(t, c)) return fail(kErrCHL);
-    }
-    const int16_t rc = ChLDateToJDN(c, s);
-    if (rc != kChlOk) {
-      const bool fields = c.month >= 1 && c.month <= 12 && c.day >= 1 && c.day <= 30;
-      const int side = SideOfRange(c.cycle, c.position, fields, s.epoch);
-      if (side < 0) return fail(kErrTooEarly);
-      if (side == 0) return fail(rc == kChlDayBeyondMonth ? kErrCHLDay : kErrCHL);
-      laterThanRange = true;
-    }
-    jdn = c.jdn;
-    intCalendar = kCalCHL;
-    defaultZone = 1;
-  } else if (Contains(work, "CHS")) {
-    std::string t = datePart;
-    if (Contains(t, "-?-")) t += ElementAnimalSuffix(*this);
-    ChsDate c;
-    c.epoch = static_cast<int16_t>(s.epoch);
-    if (!ReadChsDateText(t, c)) return fail(kErrCHS);
-    if (!ChSDateToJDN(c, s) || c.valid != 1) {
-      const bool fields = c.term >= 1 && c.term <= 24 && c.day >= 1 && c.day <= 16;
-      const int side = SideOfRange(c.cycle, c.position, fields, s.epoch);
-      if (side < 0) return fail(kErrTooEarly);
-      if (side == 0) return fail(kErrCHS);
-      laterThanRange = true;
-    }
-    jdn = c.jdn;
-    intCalendar = kCalCHS;
-    defaultZone = 1;
-  } else if (Contains(work, "CJDC") || Contains(work, "CJDL") || Contains(work, "AJD")) {
-    isDayCount = true;
-    bool overflow = false;
-    const double v = ReadNumberPrefix(datePart, &overflow);
-    if (Contains(work, "CJDC")) {
-      ajd = FromCJDC(v, s.referenceLongitude);
-      intCalendar = kCalCJDC;
-    } else if (Contains(work, "CJDL")) {
-      ajd = v - 0.5;
-      intCalendar = kCalCJDL;
-    } else {
-      ajd = v;
-      intCalendar = kCalAJD;
-    }
-    cboTimeZone.index = -1;
-    if (ajd < MinAJD) return fail(kErrTooEarly);
-  } else {
-    return fail(kErrParse);
-  }
-  if (!isDayCount) {
-    if (jdn < kFirstDay && !laterThanRange) return fail(kErrTooEarly);
-    if (cboTimeZone.index < 0) cboTimeZone.index = defaultZone;
-  }
-
-  // 9. The moment.
-  if (isDayCount) {
-    if (intCalendar == kCalCJDC) {
-      txbTime.text = FirstFive(TimeOfDayText(Frac(ToCJDC(ajd, s.referenceLongitude)), false));
-      cboTimeZone.index = 1;
-    } else {
-      txbTime.text = FirstFive(TimeOfDayText(Frac(ajd + 0.5), false));
-      cboTimeZone.index = 0;
-    }
-  } else {
-    const int minutes = TimeOfDayMinutes(txbTime.text);
-    if (minutes < 0) return fail(kErrTime);
-    const double t = jdn + minutes / 1440.0;
-    if (laterThanRange)
-      ajd = std::numeric_limits<double>::max();  // out of range even after plus/minus days
-    else if (cboTimeZone.Text() == "GMT")
-      ajd = t - 0.5;
-    else
-      ajd = FromCJDC(t, s.referenceLongitude);
-  }
+  const bool dayCount = calendar == kCalCJDC || calendar == kCalCJDL || calendar == kCalAJD;
+  r = dayCount ? DayCountEntry(datePart, calendar) : CalendarDateEntry(datePart, calendar);
+  if (r.error != 0) return r;
 
   // 10.
   HighlightCurrentCalendar();
-  r.ajd = ajd;
+  return r;
+}
+
+FrmMain::Parsed FrmMain::DayCountEntry(const std::string& datePart, int calendar) {
+  const int longitude = ReferenceLongitude();
+  Parsed r;
+  r.ajd = DayCountMoment(datePart, calendar, longitude);
+  intCalendar = calendar;
+  cboTimeZone.index = -1;
+  if (r.ajd < MinAJD) {
+    r.error = kErrTooEarly;
+    return r;
+  }
+  // The time and zone boxes show the moment read.
+  if (calendar == kCalCJDC) {
+    txbTime.text = FirstFive(TimeOfDayText(Frac(ToCJDC(r.ajd, longitude)), false));
+    cboTimeZone.index = 1;
+  } else {
+    txbTime.text = FirstFive(TimeOfDayText(Frac(r.ajd + 0.5), false));
+    cboTimeZone.index = 0;
+  }
+  return r;
+}
+
+FrmMain::Parsed FrmMain::CalendarDateEntry(const std::string& datePart, int calendar) {
+  const Settings s = CurrentSettings();
+  const bool chinese = calendar == kCalCHL || calendar == kCalCHS;
+  std::string chinesePart = datePart;
+  if (chinese && Contains(chinesePart, "-?-")) chinesePart += ElementAnimalSuffix(*this);
+  const EntryDay day = calendar == kCalARCGMT ? ReadArcDay(datePart)
+                       : calendar == kCalCE   ? ReadEuroDay(datePart, 'G', kErrCE)
+                       : calendar == kCalJC   ? ReadEuroDay(datePart, 'J', kErrJC)
+                       : calendar == kCalCHL  ? ReadChlDay(chinesePart, s, Country() == kCountryChina)
+                                              : ReadChsDay(chinesePart, s);
+  Parsed r;
+  r.error = day.error;
+  if (r.error != 0) return r;
+  intCalendar = calendar;
+  if (day.jdn < kFirstDay && !day.laterThanRange) {
+    r.error = kErrTooEarly;
+    return r;
+  }
+  if (cboTimeZone.index < 0) cboTimeZone.index = chinese ? 1 : 0;
+  // The moment of the time given, in the zone chosen.
+  const int minutes = TimeOfDayMinutes(txbTime.text);
+  if (minutes < 0) {
+    r.error = kErrTime;
+    return r;
+  }
+  const double t = day.jdn + minutes / 1440.0;
+  if (day.laterThanRange)
+    r.ajd = std::numeric_limits<double>::max();  // out of range even after plus/minus days
+  else if (cboTimeZone.Text() == "GMT")
+    r.ajd = t - 0.5;
+  else
+    r.ajd = FromCJDC(t, s.referenceLongitude);
   return r;
 }
 
@@ -272,14 +313,10 @@ int FrmMain::TimeOfDayMinutes(const std::string& text) {
 }
 
 bool FrmMain::CheckRange(double ajd) {
-  std::string message;
-  if (std::isnan(ajd) || ajd > MaxAJD)
-    message = "Date is later than 3000-01-01 CE.";
-  else if (ajd < MinAJD)
-    message = "Date is earlier than -3000-01-01 CE.";
-  if (message.empty()) return false;
+  const RangeCheck r = tavro::CheckRange(ajd);
+  if (r.code == 0) return false;
   outcome = {Outcome::OutOfRange, 0};
-  ShowMessage(message, "Date out of range", ui::Icon::Warning);
+  ShowMessage(r.message, r.title, ui::Icon::Warning);
   return true;
 }
 
@@ -335,8 +372,8 @@ void FrmMain::CopyDisplayedDate(DisplayRow row, int part) {
       setDate(text);
       txbTime.text.clear();
       cboTimeZone.index = -1;
-      cboElement.index = 5;
-      cboAnimal.index = 12;
+      cboElement.index = kNoElementChoice;
+      cboAnimal.index = kNoAnimalChoice;
     } else {
       const std::string code = row == DisplayRow::ArcGmt || row == DisplayRow::ArcZone ? "ARC" : kKeys[static_cast<int>(row)];
       const size_t at = text.find(code);
@@ -345,8 +382,8 @@ void FrmMain::CopyDisplayedDate(DisplayRow row, int part) {
       if (colon != std::string::npos && colon >= 2) txbTime.text = text.substr(colon - 2, 5);
       const bool zone = row == DisplayRow::CHL || row == DisplayRow::CHS || row == DisplayRow::ArcZone;
       cboTimeZone.index = zone ? 1 : 0;
-      cboElement.index = 5;
-      cboAnimal.index = 12;
+      cboElement.index = kNoElementChoice;
+      cboAnimal.index = kNoAnimalChoice;
       if (row == DisplayRow::CHL || row == DisplayRow::CHS) {
         const std::string lower = ToLower(text);
         for (int i = 0; i < 5; ++i)
@@ -374,8 +411,8 @@ void FrmMain::UpdateElementAnimalBoxes() {
   const bool entryNeedsThem = Contains(txbDate.text, "-?-") && Contains(ToLower(txbDate.text), "chl");
   const bool targetNeedsThem = cboTarget.index >= kTargetElementAnimalFirst && cboTarget.index <= kTargetElementAnimalLast;
   if (!entryNeedsThem && !targetNeedsThem) {
-    cboElement.index = 5;
-    cboAnimal.index = 12;
+    cboElement.index = kNoElementChoice;
+    cboAnimal.index = kNoAnimalChoice;
   }
 }
 

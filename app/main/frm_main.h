@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "app/main/auto_log_kind.h"
 #include "app/main/calendar_table.h"
 #include "app/main/move_units.h"
 #include "app/main/outcome.h"
+#include "app/main/search_targets.h"
 #include "app/ui/controls.h"
 #include "app/ui/platform.h"
 #include "core/names/native_names.h"
@@ -30,7 +32,7 @@ inline constexpr Rgb kCountryColours[3] = {{0, 128, 0}, {192, 0, 0}, {64, 64, 22
 inline constexpr int kCountryLongitudeIndex[3] = {5, 20, 35};
 
 // Index of the element-animal search targets in cboTarget.
-inline constexpr int kTargetElementAnimalFirst = 15, kTargetElementAnimalLast = 17;
+inline constexpr int kTargetElementAnimalFirst = kTargetElementAnimalDay, kTargetElementAnimalLast = kTargetElementAnimalYear;
 
 class FrmMultipleElAn;
 struct MultipleSearchInputs;
@@ -115,7 +117,7 @@ class FrmMain {
   bool multipleSearchCancelled = false;
   std::string multipleSearchDescription;
   std::string strCCT = "CCT";
-  std::array<std::string, 46> zoneDesignations;
+  std::array<std::string, kLongitudeCount> zoneDesignations;
   std::string strPicPath;      // program folder with a trailing separator
   std::string countrySuffix;   // "", "_vn", "_jp"
   Rgb countryColour{192, 0, 0};
@@ -125,7 +127,8 @@ class FrmMain {
   // Log preferences (check-box values) in saved-state order, and the
   // element-animal pairs of the multiple search window (element, animal) x 3.
   std::array<int, 13> logPreferences{};
-  std::array<int, 6> multiplePairs{5, 12, 5, 12, 5, 12};
+  std::array<int, 6> multiplePairs{kNoElementChoice, kNoAnimalChoice, kNoElementChoice,
+                                  kNoAnimalChoice,  kNoElementChoice, kNoAnimalChoice};
   std::string logText;
   int dataWindowCalendar = 0;      // the data window's CE (0) / JC (1) choice
   std::array<int, 4> dataWindowChecks{0, 1, 0, 0};
@@ -133,7 +136,7 @@ class FrmMain {
 
   // Hooks: the joined log window sets autoLog; updateMoveOptions refreshes
   // the keep boxes after a change of the move options.
-  std::function<void(int kind)> autoLog;
+  std::function<void(AutoLogKind kind)> autoLog;
   std::function<void()> updateMoveOptions;
 
   // ---- options ----
@@ -176,7 +179,7 @@ class FrmMain {
   void cmdCompute_Click();
   void cmdNow_Click();
   void DisplayDatesAndTimes();
-  void Recalculate(int autoLogKind);
+  void Recalculate(AutoLogKind autoLogKind);
   void HighlightCurrentCalendar();
   void DisplayDeltaT();
   void DisplayMoonData(Rgb colour);
@@ -255,17 +258,25 @@ class FrmMain {
   void InitNativeControls();
   void ApplyCountryCaptions();
   void ApplyCountryColours();
-  void FillElementAnimalLists();
   void SelectCountryAnimals(int country);
   void MoveFocusAfterListChoice();
   bool WriteStateFile(std::string& error) const;
   void ShowMessage(const std::string& text, const std::string& title, ui::Icon icon);
   LabelPair& RowLabels(DisplayRow row);
-  int ExpandedEntryCalendar() const;
+  // ParseDate's readers of the date part (the text before the calendar code).
+  Parsed DayCountEntry(const std::string& datePart, int calendar);
+  Parsed CalendarDateEntry(const std::string& datePart, int calendar);
 
   // From the program folder, read once; empty when unreadable or when the
   // platform shows no pictures.
   const ui::Image& Picture(const std::string& fileName);
+
+  // Searching: the rule of a target (0 .. kSearchTargetCount - 1), the
+  // multiple element-animal window's search, and what the window does with
+  // the outcome.
+  SearchOutcome RunSearch(int target);
+  SearchOutcome MultipleElementAnimalSearch(bool sameDayAndMonth, bool next, const Settings& s);
+  void TakeSearchOutcome(int target, const SearchOutcome& r);
 
   // Moving.
   void PrepareRepeatedRun();

@@ -88,7 +88,7 @@ MoveMessage FrmMain::MakeMoveStep() {
     intCalendar = r.calendar;
     HighlightCurrentCalendar();
   }
-  Recalculate(3);
+  Recalculate(kAutoLogMove);
   return {};
 }
 
@@ -215,7 +215,7 @@ void FrmMain::cmdMoveOneDay_Click() {
     }
     dblCurrentAJDate -= 1;
   }
-  Recalculate(5);
+  Recalculate(kAutoLogOneDay);
   cmdViewLog.visible = !logText.empty();
   cmdClearLog.visible = cmdViewLog.visible;
   UpdateKeepBoxes();

@@ -171,11 +171,8 @@ MoveStepResult StepMoment(int unit, bool forward, double ajd, const std::string&
           ArcDate a;
           a.jdn = d;
           JDNToArcDate(a);
-          if (unit == kUnitARCMonth)
-            ArcStepMonth(a, forward);
-          else
-            ArcStepYear(a, forward);
-          ArcDateToJDN(a);
+          const bool stepped = unit == kUnitARCMonth ? ArcStepMonth(a, forward) : ArcStepYear(a, forward);
+          if (!stepped || !ArcDateToJDN(a)) return Fail(MoveFailure::Inability);
           n = a.jdn;
           code = "ARCCCT";
           break;

@@ -80,7 +80,7 @@ void FrmMain::DisplayNativeDate() {
 
   const Language language = NativeLanguage();
   const Settings s = CurrentSettings();
-  const auto country = static_cast<tavro::Country>(Country() >= 0 && Country() <= 2 ? Country() : kCountryChina);
+  const auto country = CountryOfIndex(Country());
   const double cjdc = ToCJDC(dblCurrentAJDate, s.referenceLongitude);
   ChsDate chs;
   ChlDate chl;
@@ -89,7 +89,7 @@ void FrmMain::DisplayNativeDate() {
   std::string text;
   if (CJDateToChDates(cjdc, s, chs, chl)) text = NativeDateText(language, chl);
   std::string festivals;
-  for (const FestivalDay& f : FestivalsOnDay(country, static_cast<int32_t>(std::floor(cjdc)), s)) {
+  for (const FestivalDay& f : FestivalsOnDay(country, FloorDay(cjdc), s)) {
     if (!festivals.empty()) festivals += language == Language::Vietnamese ? ", " : "、";
     festivals += FestivalName(*f.rule, language);
   }

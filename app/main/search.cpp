@@ -74,8 +74,12 @@ void FrmMain::cmdSearch_Click() {
   if (dblCurrentAJDate != before) DisplayDatesAndTimes();
   platform_.SetTimer(RefreshMilliseconds(cboRefreshPeriod), false, [this] { Clock_Timer(); });
   multipleSearchCancelled = false;
-
   const int target = cboTarget.index;
+  if (target < 0 || target >= kSearchTargetCount) return;
+  TakeSearchOutcome(target, RunSearch(target));
+}
+
+SearchOutcome FrmMain::RunSearch(int target) {
   const bool next = optNext.value;
   const Settings s = CurrentSettings();
   const int longitude = s.referenceLongitude;
@@ -147,29 +151,36 @@ void FrmMain::cmdSearch_Click() {
       endProgress();
       break;
     case kTargetSameDayAndMonth:
-    case kTargetMultipleElementAnimal: {
-      FrmMultipleElAn& w = MultipleWindow();
-      const MultipleSearchInputs in = PresetMultipleWindow(w, target == kTargetSameDayAndMonth, next);
-      const bool found = w.ShowModal(in);
+    case kTargetMultipleElementAnimal:
+      r = MultipleElementAnimalSearch(target == kTargetSameDayAndMonth, next, s);
       endProgress();
-      const ElementAnimalRows rows = w.Rows();
-      for (int row = 0; row < 3; ++row) {
-        multiplePairs[2 * row] = rows[row].element;
-        multiplePairs[2 * row + 1] = rows[row].animal;
-      }
-      multipleSearchDescription = w.MultipleElementAnimalStr();
-      multipleSearchCancelled = !found;
-      r.found = found;
-      r.ajd = NoonOnMeridian(w.lngCJDN, longitude);
       break;
-    }
     case kTargetIntercalaryMonth:
+    default:
       r = IntercalaryMonthSearch(next, lunarLine, s);
       break;
-    default:
-      return;
   }
+  return r;
+}
 
+SearchOutcome FrmMain::MultipleElementAnimalSearch(bool sameDayAndMonth, bool next, const Settings& s) {
+  FrmMultipleElAn& w = MultipleWindow();
+  const MultipleSearchInputs in = PresetMultipleWindow(w, sameDayAndMonth, next);
+  const bool found = w.ShowModal(in);
+  const ElementAnimalRows rows = w.Rows();
+  for (int row = 0; row < 3; ++row) {
+    multiplePairs[2 * row] = rows[row].element;
+    multiplePairs[2 * row + 1] = rows[row].animal;
+  }
+  multipleSearchDescription = w.MultipleElementAnimalStr();
+  multipleSearchCancelled = !found;
+  SearchOutcome r;
+  r.found = found;
+  r.ajd = NoonOnMeridian(w.lngCJDN, s.referenceLongitude);
+  return r;
+}
+
+void FrmMain::TakeSearchOutcome(int target, const SearchOutcome& r) {
   if (!r.found) outcome = {Outcome::NotFound, 0};
   if (!r.found && !multipleSearchCancelled) {
     ShowMessage(r.text, r.title, r.icon);
@@ -191,7 +202,7 @@ void FrmMain::cmdSearch_Click() {
     chkShowCJDs_Click();
   }
   if (r.found) dblCurrentAJDate = r.ajd;
-  Recalculate(4);
+  Recalculate(kAutoLogSearch);
 }
 
 void FrmMain::cboTarget_Click() {
@@ -222,14 +233,14 @@ MultipleSearchInputs FrmMain::PresetMultipleWindow(FrmMultipleElAn& w, bool same
   const int longitude = s.referenceLongitude;
   // The rows as last left (or as restored from the saved state).
   for (int row = 0; row < 3; ++row) w.Preset(row, multiplePairs[2 * row], multiplePairs[2 * row + 1]);
-  if (sameDayAndMonth) {
-    const double cjdc = ToCJDC(dblCurrentAJDate, longitude);
-    ChsDate chs;
-    ChlDate chl;
-    chs.valid = kNoSolarDate;
-    chl.epoch = static_cast<int16_t>(s.epoch);
-    CJDateToChDates(cjdc, s, chs, chl);
-    const int32_t dayPos = DayCyclePosition(static_cast<int32_t>(std::floor(cjdc)));
+  const double cjdc = ToCJDC(dblCurrentAJDate, longitude);
+  ChsDate chs;
+  ChlDate chl;
+  chs.valid = kNoSolarDate;
+  chl.epoch = static_cast<int16_t>(s.epoch);
+  // The current moment always converts; were it not, the rows would stay as left.
+  if (sameDayAndMonth && CJDateToChDates(cjdc, s, chs, chl)) {
+    const int32_t dayPos = DayCyclePosition(FloorDay(cjdc));
     const int32_t monthPos = MonthCyclePosition(chl);
     w.Preset(0, ElementIndex(dayPos), BranchIndex(dayPos));
     w.Preset(1, ElementIndex(monthPos), BranchIndex(monthPos));
@@ -239,7 +250,7 @@ MultipleSearchInputs FrmMain::PresetMultipleWindow(FrmMultipleElAn& w, bool same
   in.currentAJD = dblCurrentAJDate;
   in.next = next;
   in.settings = s;
-  in.country = static_cast<tavro::Country>(Country() >= 0 && Country() <= 2 ? Country() : kCountryChina);
+  in.country = CountryOfIndex(Country());
   in.searching = &lblSearching;
   in.strSearching = strSearching;
   return in;

@@ -173,7 +173,7 @@ SearchOutcome SyzygyOnTermDaySearch(int target, bool next, double ajd, const Set
 SearchOutcome ElementAnimalDaySearch(int element, int animal, bool next, double ajd, int longitude) {
   if (element == kNoElementChoice && animal == kNoAnimalChoice) return NoChoice();
   const int32_t step = next ? 1 : -1;
-  int32_t day = static_cast<int32_t>(std::floor(ToCJDC(ajd, longitude)));
+  int32_t day = FloorDay(ToCJDC(ajd, longitude));
   for (int k = 0; k < 60; ++k) {
     day += step;
     if (NamesMatch(element, animal, DayCyclePosition(day))) return Found(NoonOnMeridian(day, longitude));
@@ -222,7 +222,7 @@ SearchOutcome ElementAnimalYearSearch(int element, int animal, bool next, const 
 SearchOutcome TripleCoincidenceSearch(bool next, double ajd, const Settings& s, const std::function<void()>& progress) {
   const SearchOutcome failed = Failed("Cannot find a triple coincidence day.", "Failed", ui::Icon::None);
   const int32_t step = next ? 1 : -1;
-  int32_t day = static_cast<int32_t>(std::floor(ToCJDC(ajd, s.referenceLongitude))) + step;
+  int32_t day = FloorDay(ToCJDC(ajd, s.referenceLongitude)) + step;
   int passes = 0;
   // One examined day; false when the count would overflow.
   auto pass = [&] {

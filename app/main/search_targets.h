@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "app/multisearch/scan.h"
 #include "app/ui/platform.h"
 #include "core/time/settings.h"
 
@@ -40,7 +41,8 @@ enum SearchTarget : int {
   kSearchTargetCount
 };
 
-inline constexpr int kNoElementChoice = 5, kNoAnimalChoice = 12;
+// The empty items of the element and animal lists.
+inline constexpr int kNoElementChoice = kNoElement, kNoAnimalChoice = kNoAnimal;
 // Candidates of the syzygy-on-a-term-day searches before they give up.
 inline constexpr int kSyzygySearchBound = 1000;
 // Passes of the triple coincidence search before it gives up (a 16-bit count).

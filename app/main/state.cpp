@@ -209,18 +209,18 @@ FrmMain::FrmMain(ui::Platform& platform) : platform_(platform) {
   cmdRestoreState.tooltip = "Go back to the last saved state";
   cmdReset.tooltip = "Reset the options (the moment and the country stay)";
   cmdQuit.tooltip = "Save the state and end the program";
-  for (int i = 0; i < 46; ++i) zoneDesignations[i] = ZoneDesignation(100 + i);
+  for (int i = 0; i < kLongitudeCount; ++i) zoneDesignations[i] = ZoneDesignation(kFirstLongitude + i);
   animalNames = AnimalNames(tavro::Country::China);
   cboTimeZone.items = {"GMT", strCCT};
   cboElement.items.assign(ElementNames.begin(), ElementNames.end());
   cboElement.items.push_back("");
-  cboElement.index = 5;
+  cboElement.index = kNoElementChoice;
   cboAnimal.items.assign(animalNames.begin(), animalNames.end());
   cboAnimal.items.push_back("");
-  cboAnimal.index = 12;
+  cboAnimal.index = kNoAnimalChoice;
   cboRefLong.items = {CountryNames[0], CountryNames[1], CountryNames[2]};
   cboRefLong.index = kCountryChina;
-  for (int i = 0; i < 46; ++i) cboLongitude.items.push_back(std::to_string(100 + i));
+  for (int i = 0; i < kLongitudeCount; ++i) cboLongitude.items.push_back(std::to_string(kFirstLongitude + i));
   cboLongitude.index = kCountryLongitudeIndex[kCountryChina];
   cboEpoch.items = {"-2696 = 2697 BC", "-2636 = 2637 BC"};
   cboEpoch.index = 0;
@@ -356,7 +356,7 @@ bool FrmMain::RestoreStateFromText(const std::string& text, bool atStartup) {
   chkRepeatedly.value = chkKeep30th.value = chkKeepLeap.value = 0;
   // Line 10: epoch.
   if (!in.Integer(v)) return false;
-  cboEpoch.index = v == -2696 ? 0 : 1;
+  cboEpoch.index = v == Epoch2697BC ? 0 : 1;
   // Lines 11..23: log preferences.
   bool restoreLog = true;
   if (!atStartup)
@@ -377,7 +377,7 @@ bool FrmMain::RestoreStateFromText(const std::string& text, bool atStartup) {
     }
   }
   // Lines 27..72: zone designations.
-  for (int i = 0; i < 46; ++i) {
+  for (int i = 0; i < kLongitudeCount; ++i) {
     std::string z;
     if (!in.Text(z)) return false;
     if (UsableZone(z)) zoneDesignations[i] = z;

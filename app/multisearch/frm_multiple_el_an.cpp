@@ -236,7 +236,7 @@ void FrmMultipleElAn::Search() {
   const Settings& s = inputs.settings;
   const bool fromToday = chkStartingFromToday.value == 1;
   const int32_t start = fromToday ? todayJDN()
-                                  : static_cast<int32_t>(std::floor(ToCJDC(inputs.currentAJD, s.referenceLongitude)));
+                                  : FloorDay(ToCJDC(inputs.currentAJD, s.referenceLongitude));
   ui::Label& label = ProgressLabel();
   label.caption = inputs.strSearching;
   label.visible = true;

@@ -73,7 +73,7 @@ int32_t FirstScanDay(int longitude) {
 }
 
 int32_t LastScanDay(int longitude) {
-  return static_cast<int32_t>(std::floor(MaxAJD + longitude / 360.0));
+  return FloorDay(MaxAJD + longitude / 360.0);
 }
 
 int32_t ScanEndDay(int32_t start, int direction, int years, const Settings& s) {

@@ -8,8 +8,7 @@ CalendarContext CalendarContextOf(const FrmMain& main) {
   CalendarContext c;
   c.ajd = main.dblCurrentAJDate;
   c.settings = main.CurrentSettings();
-  const int country = main.Country();
-  c.country = static_cast<Country>(country >= 0 && country <= 2 ? country : kCountryChina);
+  c.country = CountryOfIndex(main.Country());
   c.showArc = main.chkShowARC.value == 1;
   c.lunarDateLine = main.lblChineseLunarDate[1].caption;
   c.todayJdn = TodayJDN();
@@ -18,8 +17,7 @@ CalendarContext CalendarContextOf(const FrmMain& main) {
 
 FestivalContext FestivalContextOf(const FrmMain& main) {
   FestivalContext c;
-  const int country = main.Country();
-  c.country = static_cast<Country>(country >= 0 && country <= 2 ? country : kCountryChina);
+  c.country = CountryOfIndex(main.Country());
   c.settings = main.CurrentSettings();
   c.ajd = main.dblCurrentAJDate;
   c.language = main.NativeLanguage();
@@ -32,7 +30,7 @@ void MoveMainToDay(FrmMain& main, int32_t jdn) {
   const double ajd = FromCJDC(jdn + 0.5, main.ReferenceLongitude());  // noon there
   if (main.CheckRange(ajd)) return;
   main.dblCurrentAJDate = ajd;
-  main.Recalculate(4);
+  main.Recalculate(kAutoLogSearch);
 }
 
 WindowLinks::WindowLinks(FrmMain& main, PngWriter calendarWriter)

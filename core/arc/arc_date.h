@@ -34,7 +34,7 @@ bool ArcDateIsValid(int32_t year, int32_t month, int32_t day);
 
 // Checks the date and sets valid and jdn (both 0 when invalid, or when the
 // day number would not fit 32 bits); returns whether it is valid.
-bool ArcDateToJDN(ArcDate& date);
+[[nodiscard]] bool ArcDateToJDN(ArcDate& date);
 // Sets year, month, day and valid = 1 from jdn.
 void JDNToArcDate(ArcDate& date);
 
@@ -42,7 +42,7 @@ void JDNToArcDate(ArcDate& date);
 // not exist afterwards becomes 29. The date is left untested (valid = 0):
 // call ArcDateToJDN next. False, with the date unchanged, for a month outside
 // 1..13 or a year that would leave the 32-bit range.
-bool ArcStepMonth(ArcDate& date, bool forward);
-bool ArcStepYear(ArcDate& date, bool forward);
+[[nodiscard]] bool ArcStepMonth(ArcDate& date, bool forward);
+[[nodiscard]] bool ArcStepYear(ArcDate& date, bool forward);
 
 }  // namespace tavro

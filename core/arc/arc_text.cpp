@@ -38,9 +38,6 @@ const Name* DayEntry(int32_t day) {
 
 std::string Plain(int32_t n) { return std::to_string(n); }
 
-// A blank stands where a minus sign would be.
-std::string Spaced(int32_t n) { return n < 0 ? Plain(n) : " " + Plain(n); }
-
 }  // namespace
 
 std::string ArcMonthName(int32_t month) {

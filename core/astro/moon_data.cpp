@@ -139,7 +139,8 @@ MoonData ComputeMoonData(double ajd, int maxX, int maxY) {
   out.lunation = n;
   out.age = ajd - start;
   out.percent = 100.0 * out.age / (next - start);
-  out.ageText = "[" + std::to_string(n) + "] " + MoonAgeText(out.age) + " (" + OneDecimal(out.percent) + "%)";
+  out.ageText = '[' + std::to_string(n);
+  out.ageText += "] " + MoonAgeText(out.age) + " (" + OneDecimal(out.percent) + "%)";
 
   bool exact = false;
   const int16_t q = GetPhase(n, ajd, exact);

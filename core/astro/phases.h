@@ -17,11 +17,11 @@ double UTOfTT(double jdTT);
 double SyzygyUT(int32_t n, int16_t q);  // UTOfTT of the engine's phase instant
 double DarkMoonZero();       // SyzygyUT(0, 0), computed once
 int32_t LunationContaining(double ajd);
-int16_t PhaseInLunationTT(int32_t n, double jdTT, bool& exact);
+[[nodiscard]] int16_t PhaseInLunationTT(int32_t n, double jdTT, bool& exact);
 // The last quarter q of lunation n reached at `ajd` (UT), read against the
 // phase instants in UT; exact when at most 0.00005 day after it. -1 at or
 // after the next dark moon, -2 before this one.
-int16_t GetPhase(int32_t n, double ajd, bool& exact);
+[[nodiscard]] int16_t GetPhase(int32_t n, double ajd, bool& exact);
 double MoonPosition(double ajd, double& spare);  // -99 before 1600, -100 after 2099
 
 }  // namespace tavro

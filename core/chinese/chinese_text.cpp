@@ -72,7 +72,7 @@ std::string ChsLongText(ChsDate& d, bool withDay, bool withStemBranch, const Set
   text += OrdinalText(d.day);
   text += " day ";
   if (withDay) {
-    ChSDateToJDN(d, s);
+    static_cast<void>(ChSDateToJDN(d, s));  // a refused date is named by the day number it keeps
     const int32_t p = DayCyclePosition(d.jdn);
     text += '(';
     text += ElementAnimalText(p, country);
@@ -105,7 +105,7 @@ std::string ChlLongText(ChlDate& d, bool withDay, bool withMonth, bool withStemB
     text += OrdinalText(d.day);
     text += " day ";
     if (withDay) {
-      ChLDateToJDN(d, s);
+      static_cast<void>(ChLDateToJDN(d, s));  // as in the solar text
       const int32_t p = DayCyclePosition(d.jdn);
       text += '(';
       text += ElementAnimalText(p, country);
@@ -153,7 +153,7 @@ std::string ChlLongText(ChlDate& d, bool withDay, bool withMonth, bool withStemB
 }
 
 std::string ChlCycleText(ChlDate& d, const Settings& s) {
-  ChLDateToJDN(d, s);
+  static_cast<void>(ChLDateToJDN(d, s));  // as in the solar text
   std::string text = "(";
   text += StemBranchText(DayCyclePosition(d.jdn));
   text += ") day ";

@@ -4,6 +4,7 @@
 
 #include "core/chinese/lunar_year_cache.h"
 #include "core/time/euro_date.h"
+#include "core/time/scales.h"
 
 namespace tavro {
 
@@ -21,7 +22,7 @@ bool CJDateToChDates(double cjd, const Settings& s, ChsDate& chs, ChlDate& chl) 
   if (!(cjd >= firstDay && cjd < lastDay + 1.0)) return false;  // also refuses NaN
   const auto tables = LunarYearAt(cjd, s.referenceLongitude);
   const LunarYearTables& t = *tables;
-  const int32_t c = static_cast<int32_t>(std::floor(cjd));
+  const int32_t c = FloorDay(cjd);
   chl.jdn = c;
   bool found = true;
 

@@ -30,19 +30,19 @@ inline constexpr int32_t kNoSolarDate = -99;
 // partly filled should a day fall outside its tables (never for a day of the
 // admissible range).
 // Solar dates always rest on true-sun terms.
-bool CJDateToChDates(double cjd, const Settings& s, ChsDate& chs, ChlDate& chl);
+[[nodiscard]] bool CJDateToChDates(double cjd, const Settings& s, ChsDate& chs, ChlDate& chl);
 
 // Month, leap, day, cycle and position of chl.jdn, naming the year under the
 // record's own epoch.
-bool JDNToChlDate(ChlDate& chl, const Settings& s);
+[[nodiscard]] bool JDNToChlDate(ChlDate& chl, const Settings& s);
 
 // Day number of a lunar date; sets valid, jdn and (after the field check)
 // epoch = s.epoch. Returns a ChlResult.
-int16_t ChLDateToJDN(ChlDate& chl, const Settings& s);
+[[nodiscard]] int16_t ChLDateToJDN(ChlDate& chl, const Settings& s);
 
 // Day number of a solar date by the method s.method; sets valid, epoch and,
 // when the fields are in range, jdn. True when the date exists.
-bool ChSDateToJDN(ChsDate& chs, const Settings& s);
+[[nodiscard]] bool ChSDateToJDN(ChsDate& chs, const Settings& s);
 
 // Years whose tables are built: the admissible range (-3000-01-01 to
 // 3000-01-01) with a margin. Beyond them the ephemeris gives no usable

@@ -19,7 +19,7 @@ void _chl_datestr_to_chldate(std::string_view text, ChlDate& d);
 void _chs_datestr_to_chsdate(std::string_view text, ChsDate& d);
 
 // The wrappers: true exactly when the text began with a date.
-bool ReadChlDateText(std::string_view text, ChlDate& d);
-bool ReadChsDateText(std::string_view text, ChsDate& d);
+[[nodiscard]] bool ReadChlDateText(std::string_view text, ChlDate& d);
+[[nodiscard]] bool ReadChsDateText(std::string_view text, ChsDate& d);
 
 }  // namespace tavro

@@ -14,7 +14,6 @@ namespace tavro {
 
 namespace {
 
-int32_t FloorDay(double cjd) { return static_cast<int32_t>(std::floor(cjd)); }
 
 void BuildTrueSunTerms(LunarYearTables& t) {
   const int L = t.longitude;
@@ -148,7 +147,8 @@ void LabelMonths(LunarYearTables& t) {
           } else {
             int32_t before = 0;
             bool beforeLeap = false;
-            ParseMonthLabel(t.MonthLabels[off + l - 1], before, beforeLeap);
+            // The table's own labels always read.
+            static_cast<void>(ParseMonthLabel(t.MonthLabels[off + l - 1], before, beforeLeap));
             label = MonthLabel(before, true);
           }
         } else {

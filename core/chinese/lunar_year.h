@@ -54,7 +54,7 @@ LunarYearTables BuildLunarYear(double cjd, int longitude);
 // "01".."12" for an ordinary month, "7*" for a leap month.
 std::string MonthLabel(int32_t month, bool leap);
 // The month number of a dated label ("7*" -> 7, leap), false for work labels.
-bool ParseMonthLabel(const std::string& label, int32_t& month, bool& leap);
+[[nodiscard]] bool ParseMonthLabel(const std::string& label, int32_t& month, bool& leap);
 
 // Index i with DarkMoonDays[i] <= day < DarkMoonDays[i + 1], or -1.
 int MonthIndexOfDay(const LunarYearTables& t, int32_t day);

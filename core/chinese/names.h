@@ -12,6 +12,14 @@ namespace tavro {
 // The values are the country list's indices.
 enum class Country : int { Vietnam = 0, China = 1, Japan = 2 };
 
+// The country of a country-list index; no selection (or any index outside the
+// list) is China, the list's default.
+constexpr Country CountryOfIndex(int index) {
+  return index >= 0 && index <= 2 ? static_cast<Country>(index) : Country::China;
+}
+static_assert(CountryOfIndex(-1) == Country::China && CountryOfIndex(3) == Country::China &&
+              CountryOfIndex(0) == Country::Vietnam && CountryOfIndex(2) == Country::Japan);
+
 extern const std::array<std::string, 5> ElementNames;   // "wood", "fire", ...
 extern const std::array<std::string, 10> StemNames;     // "jia" .. "gui"
 extern const std::array<std::string, 12> BranchNames;   // "zi" .. "hai"

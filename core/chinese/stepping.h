@@ -11,16 +11,16 @@
 
 namespace tavro {
 
-bool FitChlDay(ChlDate& d, const Settings& s);
-bool StepChlMonth(ChlDate& d, bool forward, const Settings& s);
-bool StepChlYear(ChlDate& d, bool forward, const Settings& s);
-bool StepChlCycle(ChlDate& d, bool forward, const Settings& s);
-bool StepChsYear(ChsDate& d, bool forward, const Settings& s);
-bool StepChsTerm(ChsDate& d, bool forward, bool wholeCycle, const Settings& s);
+[[nodiscard]] bool FitChlDay(ChlDate& d, const Settings& s);
+[[nodiscard]] bool StepChlMonth(ChlDate& d, bool forward, const Settings& s);
+[[nodiscard]] bool StepChlYear(ChlDate& d, bool forward, const Settings& s);
+[[nodiscard]] bool StepChlCycle(ChlDate& d, bool forward, const Settings& s);
+[[nodiscard]] bool StepChsYear(ChsDate& d, bool forward, const Settings& s);
+[[nodiscard]] bool StepChsTerm(ChsDate& d, bool forward, bool wholeCycle, const Settings& s);
 
 // 30 or 29 for the month of d; a negative ChLDateToJDN code when the month
 // does not exist. The record keeps day 30.
-int16_t LunarMonthLength(ChlDate& d, const Settings& s);
+[[nodiscard]] int16_t LunarMonthLength(ChlDate& d, const Settings& s);
 
 // Position +/- 1, 60 -> 1 with the next cycle and 1 -> 60 with the previous.
 template <typename D>

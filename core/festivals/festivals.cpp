@@ -22,7 +22,6 @@ struct Span {
   bool Holds(int32_t jdn) const { return jdn >= first && jdn <= last; }
 };
 
-int32_t FloorDay(double cjd) { return static_cast<int32_t>(std::floor(cjd)); }
 
 // Lunar date `month`-`day` (ordinary month) of the lunar year that begins in
 // CE year `year`; false when that day does not exist.
@@ -142,7 +141,7 @@ std::vector<FestivalDay> FestivalsInYears(Country country, int32_t fromYear, int
     ChsDate none;
     none.valid = kNoSolarDate;
     f.chl.epoch = static_cast<int16_t>(s.epoch);
-    CJDateToChDates(f.jdn + 0.5, s, none, f.chl);
+    static_cast<void>(CJDateToChDates(f.jdn + 0.5, s, none, f.chl));  // festival days lie within the tables
   }
   return out;
 }

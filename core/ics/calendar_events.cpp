@@ -42,7 +42,7 @@ std::string CountrySlug(Country c) {
   }
 }
 
-int32_t CivilYearOfInstant(double ajd) { return GregorianYearOf(static_cast<int32_t>(std::floor(ajd + 0.5))); }
+int32_t CivilYearOfInstant(double ajd) { return GregorianYearOf(FloorDay(ajd + 0.5)); }
 
 // The first day of month `month` (the leap month with `leap`) of the lunar
 // year that begins in CE year `year`.

@@ -29,11 +29,11 @@ enum class CalendarEventKind {
 // "festivals", "new-years", "leap-months", "terms", "new-moons",
 // "full-moons", "quarters".
 std::string_view CalendarEventKindName(CalendarEventKind kind);
-std::optional<CalendarEventKind> CalendarEventKindOfName(std::string_view name);
+[[nodiscard]] std::optional<CalendarEventKind> CalendarEventKindOfName(std::string_view name);
 // A comma-separated list of those names (blanks around names ignored, each
 // kind kept once, in the order given); false with a message for an unknown
 // or empty name.
-bool ParseCalendarEventKinds(std::string_view list, std::vector<CalendarEventKind>& kinds, std::string& error);
+[[nodiscard]] bool ParseCalendarEventKinds(std::string_view list, std::vector<CalendarEventKind>& kinds, std::string& error);
 // festivals, terms, new-moons, full-moons.
 std::vector<CalendarEventKind> DefaultCalendarEventKinds();
 std::vector<CalendarEventKind> AllCalendarEventKinds();
@@ -57,10 +57,10 @@ struct CalendarExportResult {
 // year after the last are refused with a message. Events come by kind in the
 // order of `kinds`, each kind in date order; instants after 3000-01-01 12:00
 // UT are left out, as the program's range ends there.
-CalendarExportResult BuildCalendarEvents(const CalendarExport& request);
+[[nodiscard]] CalendarExportResult BuildCalendarEvents(const CalendarExport& request);
 
 // BuildCalendarEvents and WriteIcs with `stampAjd` (UT) as DTSTAMP; false
 // with the message in `error`.
-bool ExportIcs(const CalendarExport& request, double stampAjd, std::string& text, std::string& error);
+[[nodiscard]] bool ExportIcs(const CalendarExport& request, double stampAjd, std::string& text, std::string& error);
 
 }  // namespace tavro

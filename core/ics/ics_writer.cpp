@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/time/euro_date.h"
+#include "core/time/scales.h"
 
 namespace tavro {
 
@@ -71,17 +72,14 @@ std::optional<std::string> IcsDateTimeUTC(double ajd, bool seconds) {
   if (!std::isfinite(ajd)) return std::nullopt;
   const double cjdl = ajd + 0.5;  // London civil day and time
   const double dayPart = std::floor(cjdl);
+  if (std::fabs(dayPart) > 1e9) return std::nullopt;  // no day number, and far beyond year 9999
   // Counted as the program's time texts count them (TimeOfDayText), so the
   // file shows the minute the program shows.
-  double fraction = cjdl - dayPart;
-  if (fraction > 0.0 && fraction < 0.99999999) fraction += 1e-8;
-  int64_t s = static_cast<int64_t>(std::floor(fraction * 86400.0));
-  if (s >= 86400) s = 86399;
+  const int s = SecondOfDay(cjdl - dayPart);
   const auto date = IcsDate(static_cast<int32_t>(dayPart));
   if (!date) return std::nullopt;
   char buf[16];
-  std::snprintf(buf, sizeof buf, "T%02d%02d%02dZ", static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
-                seconds ? static_cast<int>(s % 60) : 0);
+  std::snprintf(buf, sizeof buf, "T%02d%02d%02dZ", s / 3600, s / 60 % 60, seconds ? s % 60 : 0);
   return *date + buf;
 }
 

@@ -34,13 +34,13 @@ std::string EscapeIcsText(std::string_view text);
 std::string FoldIcsLine(std::string_view line);
 
 // "20240210": the Gregorian date of a day number; nullopt outside years 1..9999.
-std::optional<std::string> IcsDate(int32_t jdn);
+[[nodiscard]] std::optional<std::string> IcsDate(int32_t jdn);
 // "20240210T031900Z": a UT instant floored to the minute (seconds with
 // `seconds`, else ":00"); nullopt outside years 1..9999.
-std::optional<std::string> IcsDateTimeUTC(double ajd, bool seconds = false);
+[[nodiscard]] std::optional<std::string> IcsDateTimeUTC(double ajd, bool seconds = false);
 
 // The whole file; `stampAjd` (UT) is every event's DTSTAMP. nullopt when a
 // date lies outside the years the format holds (1..9999).
-std::optional<std::string> WriteIcs(const IcsCalendar& calendar, double stampAjd);
+[[nodiscard]] std::optional<std::string> WriteIcs(const IcsCalendar& calendar, double stampAjd);
 
 }  // namespace tavro

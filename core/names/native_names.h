@@ -20,7 +20,7 @@ inline constexpr int kLanguageCount = 5;
 // "en", "zh-Hans", "zh-Hant", "vi", "ja".
 std::string_view LanguageTag(Language language);
 // The language of a tag as above (letter case ignored); nullopt when unknown.
-std::optional<Language> LanguageOfTag(std::string_view tag);
+[[nodiscard]] std::optional<Language> LanguageOfTag(std::string_view tag);
 
 // Stem 1..10 (1 = jia), branch index 0..11 (0 = zi). English gives the pinyin
 // the program shows ("jia", "zi"). Empty outside the range.

@@ -16,7 +16,7 @@ struct DataFolderSearch {
 
 // Looks for `marker` (a file every complete copy of the data holds) in the
 // folders that serve a program living in `programFolder`.
-DataFolderSearch FindDataFolder(const std::string& programFolder, const std::string& marker = "tavro.dat");
+[[nodiscard]] DataFolderSearch FindDataFolder(const std::string& programFolder, const std::string& marker = "tavro.dat");
 
 // One line naming the folders looked in, for a search that found nothing,
 // after the name of the program that looked.

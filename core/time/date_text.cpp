@@ -1,6 +1,7 @@
 #include "core/time/date_text.h"
 
 #include <array>
+#include <vector>
 
 namespace tavro {
 namespace {
@@ -46,6 +47,14 @@ std::string CalendarName(int16_t letter) {
 }
 
 }  // namespace
+
+// Appended rather than concatenated to a literal: GCC 12 warns (-Wrestrict)
+// about its own inlined "literal" + string.
+std::string Spaced(int64_t n) {
+  std::string s(n < 0 ? 0 : 1, ' ');
+  s += std::to_string(n);
+  return s;
+}
 
 std::string EuroDateText(const EuroDate& date, int order, const std::string& separator,
                          const std::string& thousands, bool withCode) {
@@ -99,30 +108,22 @@ std::string OrdinalText(int32_t n) {
 }
 
 std::string DurationText(int32_t minutes) {
-  std::string text;
-  int parts = 0;
-  int32_t m = minutes;
-  if (m >= 1440) {
-    const int32_t d = m / 1440;
-    text = std::to_string(d) + (d == 1 ? " day" : " days");
-    m %= 1440;
-    ++parts;
+  std::vector<std::string> parts;
+  auto add = [&parts](int32_t n, const char* one, const char* many) {
+    if (n > 0) parts.push_back(std::to_string(n) + (n == 1 ? one : many));
+  };
+  if (minutes > 0) {
+    add(minutes / 1440, " day", " days");
+    add(minutes % 1440 / 60, " hour", " hours");
+    add(minutes % 60, " minute", " minutes");
   }
-  if (m >= 60) {
-    const int32_t h = m / 60;
-    if (parts > 0) text += " and ";
-    text += std::to_string(h) + (h == 1 ? " hour" : " hours");
-    m %= 60;
-    ++parts;
+  if (parts.empty()) return "0 minutes";
+  // "1 day, 2 hours and 3 minutes"
+  std::string text = parts[0];
+  for (size_t i = 1; i < parts.size(); ++i) {
+    text += i + 1 < parts.size() ? ", " : " and ";
+    text += parts[i];
   }
-  if (m > 0) {
-    if (parts > 0) text += " and ";
-    text += std::to_string(m) + (m == 1 ? " minute" : " minutes");
-    ++parts;
-  }
-  if (text.empty()) return "0 minutes";
-  // Three parts: the first " and" becomes a comma ("1 day, 2 hours and 3 minutes").
-  if (parts == 3) text.replace(text.find(" and"), 4, ",");
   return text;
 }
 

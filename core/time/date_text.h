@@ -23,6 +23,10 @@ std::string EuroDateText(const EuroDate& date, int order, const std::string& sep
 // "The 31st day of December in the year 2001 in the Common Era Calendar".
 std::string EuroDateLongText(const EuroDate& date);
 
+// n in decimal with a leading blank when not negative, so that signed
+// numbers line up in the messages and listings.
+std::string Spaced(int64_t n);
+
 // 0 = Sunday .. 6 = Saturday; empty outside that range.
 std::string WeekdayName(int weekday);
 // 1 = January .. 12 = December; empty outside that range.

@@ -23,7 +23,7 @@ int32_t _euro_day_of_week(int32_t jdn);
 void _annus_novus_date_to_jdn(EuroDate& d);
 // Reads year-month-day (optional leading '-') for date order 2; 0 = read,
 // -5 = out of range, other = not a date. Never reads past `text`.
-int32_t _str_to_date(const std::string& text, int32_t order, EuroDate& d, int32_t calendarLetter);
+[[nodiscard]] int32_t _str_to_date(const std::string& text, int32_t order, EuroDate& d, int32_t calendarLetter);
 // Groups the digits of a number text with `separator` ("-1234567" -> "-1,234,567").
 std::string _separate_thousands(const std::string& number, int32_t separator);
 // Seconds west of UT of the computer's standard time (no daylight saving).

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/time/date_text.h"
+
 namespace tavro {
 namespace {
 
@@ -114,9 +116,6 @@ int32_t Parse(std::string_view content, std::map<int, std::string>& texts) {
   }
   return texts.empty() ? kTextsNoneRead : static_cast<int32_t>(texts.size());
 }
-
-// A number as the messages write it: one blank before it when not negative.
-std::string Spaced(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
 
 ProgramTexts& Library() {
   static ProgramTexts texts;

@@ -38,9 +38,9 @@ class ProgramTexts {
  public:
   // Reads the file at `path`, replacing any texts held; returns a load status.
   // On failure no texts are held.
-  int32_t Load(const std::string& path);
+  [[nodiscard]] int32_t Load(const std::string& path);
   // The same from the bytes of such a file.
-  int32_t LoadText(std::string_view content);
+  [[nodiscard]] int32_t LoadText(std::string_view content);
   // The text as stored ("~" for an empty one), or nullptr when there is none.
   const std::string* Find(int n) const;
   // Program text n: empty when there is no such text or it is "~".
@@ -56,7 +56,7 @@ std::string ProgramTextStatusMessage(int32_t status, const std::string& path);
 
 // Library-style interface over one process-wide set of texts, loaded at start-up.
 // `_lt` loads (the second argument is always 0) and returns the status.
-int32_t _lt(const std::string& path, int32_t reserved);
+[[nodiscard]] int32_t _lt(const std::string& path, int32_t reserved);
 // Copies text n into `buffer` (at most `capacity` - 1 bytes) and returns its
 // length; 0 when there is no such text. `language` is always 0, `flag` 1.
 int32_t _gt(int16_t n, int16_t language, std::string& buffer, int32_t capacity, int32_t flag);
@@ -69,7 +69,7 @@ struct ProgramTextLoad {
 };
 // Loads `tavro.dat` from `programFolder`. On failure the caller shows `message`
 // with the error icon and ends the program.
-ProgramTextLoad LoadProgramTexts(const std::string& programFolder);
+[[nodiscard]] ProgramTextLoad LoadProgramTexts(const std::string& programFolder);
 // Program text n of the process-wide set.
 std::string ProgramText(int n);
 

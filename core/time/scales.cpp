@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/time/settings.h"
+
 namespace tavro {
 namespace {
 
@@ -15,13 +17,21 @@ std::string TwoDigits(int n) { return {static_cast<char>('0' + n / 10), static_c
 
 std::string TimeOfDayText(double fraction, bool seconds) {
   if (!(fraction >= 0.0 && fraction < 1.0)) return "XX:XX:XX";  // also NaN
-  // A fraction a hair below a whole second must not lose that second.
-  if (fraction > 0.0 && fraction < 0.99999999) fraction += 1e-8;
-  int t = static_cast<int>(std::floor(fraction * 86400.0));  // [0, 86400]
-  if (t >= 86400) t = 86399;
-  std::string text = TwoDigits(t / 3600) + ":" + TwoDigits((t / 60) % 60);
-  if (seconds) text += ":" + TwoDigits(t % 60);
+  const int t = SecondOfDay(fraction);
+  std::string text = TwoDigits(t / 3600);
+  text += ':';
+  text += TwoDigits((t / 60) % 60);
+  if (seconds) {
+    text += ':';
+    text += TwoDigits(t % 60);
+  }
   return text;
+}
+
+int SecondOfDay(double fraction) {
+  if (fraction > 0.0 && fraction < 0.99999999) fraction += 1e-8;
+  const int t = static_cast<int>(std::floor(fraction * 86400.0));  // [0, 86400]
+  return t >= 86400 ? 86399 : t;
 }
 
 RangeCheck CheckRange(double ajd) {
@@ -40,7 +50,7 @@ RangeCheck CheckRange(double ajd) {
 }
 
 std::string ZoneDesignation(int longitude) {
-  if (longitude < 100 || longitude > 145) return "";
+  if (longitude < kFirstLongitude || longitude > kLastLongitude) return "";
   switch (longitude) {
     case 105: return "ICT";
     case 106: return "HAN";
@@ -52,7 +62,7 @@ std::string ZoneDesignation(int longitude) {
     default: break;
   }
   char buf[8];
-  std::snprintf(buf, sizeof buf, "L%02d", longitude - 100);
+  std::snprintf(buf, sizeof buf, "L%02d", longitude - kFirstLongitude);
   return buf;
 }
 

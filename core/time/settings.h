@@ -3,6 +3,10 @@
 
 namespace tavro {
 
+// The reference meridians offered, whole degrees East; each has a zone designation.
+inline constexpr int kFirstLongitude = 100, kLastLongitude = 145;
+inline constexpr int kLongitudeCount = kLastLongitude - kFirstLongitude + 1;
+
 struct Settings {
   int referenceLongitude = 120;  // whole degrees East, 100..145
   int epoch = -2696;             // astronomical CE year that begins cycle 1: -2696 or -2636

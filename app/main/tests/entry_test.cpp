@@ -259,6 +259,9 @@ TEST_F(MainWindowTest, RangeCheck) {
   ASSERT_EQ(huge.error, 0);
   EXPECT_TRUE(std::isfinite(huge.ajd));
   EXPECT_TRUE(f->CheckRange(huge.ajd));
+  // The window says what the core's range check says, NaN included.
+  EXPECT_TRUE(f->CheckRange(std::numeric_limits<double>::quiet_NaN()));
+  EXPECT_EQ(LastText(), "Date is earlier than -3000-01-01 CE.");
 }
 
 TEST(Numbers, ReaderAndFormats) {

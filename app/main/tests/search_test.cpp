@@ -46,7 +46,7 @@ class SearchTest : public MainWindowTest {
   ChlDate LunarOf(int32_t day) const {
     ChsDate chs;
     ChlDate chl;
-    CJDateToChDates(day, f->CurrentSettings(), chs, chl);
+    EXPECT_TRUE(CJDateToChDates(day, f->CurrentSettings(), chs, chl));
     return chl;
   }
   int32_t LocalDay() const { return static_cast<int32_t>(std::floor(ToCJDC(f->dblCurrentAJDate, 120))); }

@@ -83,7 +83,7 @@ TEST(ChlReader, NeverReadsPastTheGivenText) {
   EXPECT_FALSE(ReadChlDateText(std::string_view(asked).substr(0, 16), d));  // "70-?-12-30 wood-"
   // Every prefix of a long text is safe to read.
   const std::string line = "-79-?-12*-30 metal-rooster CHL";
-  for (size_t n = 0; n <= line.size(); ++n) ReadChlDateText(std::string_view(line).substr(0, n), d);
+  for (size_t n = 0; n <= line.size(); ++n) static_cast<void>(ReadChlDateText(std::string_view(line).substr(0, n), d));
 }
 
 TEST(ChsReader, Forms) {

@@ -87,6 +87,8 @@ TEST(IcsWriter, DatesAndInstants) {
   EXPECT_EQ(IcsDateTimeUTC(midnight + (22 * 3600 + 59 * 60 + 59.9) / 86400.0), "20240210T225900Z");
   EXPECT_EQ(IcsDateTimeUTC(midnight + (3 * 3600 + 7 * 60 + 5) / 86400.0, true), "20240210T030705Z");
   EXPECT_EQ(IcsDateTimeUTC(midnight - 1e-9), "20240209T235900Z");
+  // A moment without a day number is refused, not cast.
+  EXPECT_FALSE(IcsDateTimeUTC(1e300).has_value());
 }
 
 TEST(IcsWriter, WholeCalendar) {

@@ -9,6 +9,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "core/time/clock.h"
 #include "core/time/euro_date.h"
@@ -63,6 +64,17 @@ TEST(TimeScales, LondonAndReferenceMeridianDays) {
   EXPECT_EQ(TimeOfDayText(c - std::floor(c), false), "01:00");
   EXPECT_NEAR(FromCJDC(c, 120), at17, 1e-9);
   EXPECT_NEAR(ToCJDC(at17, 105) - ToCJDL(at17), 7.0 / 24, 1e-9);
+}
+
+TEST(DayNumbers, FloorAndSecondOfDay) {
+  // Day numbers floor, also below zero, where a cast would truncate.
+  const std::pair<double, int32_t> days[] = {{0.0, 0},   {0.5, 0},        {-0.5, -1},      {-1.0, -1},
+                                             {-1e-12, -1}, {2451545.0, 2451545}, {2451544.9999, 2451544}};
+  for (const auto& [cjd, day] : days) EXPECT_EQ(FloorDay(cjd), day) << cjd;
+  // A fraction a hair below a whole second counts as that second, never as 86400.
+  EXPECT_EQ(SecondOfDay(0.0), 0);
+  EXPECT_EQ(SecondOfDay(60.0 / 86400 - 1e-12), 60);
+  EXPECT_EQ(SecondOfDay(std::nextafter(1.0, 0.0)), 86399);
 }
 
 TEST(CheckRange, Boundaries) {
