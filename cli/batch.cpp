@@ -78,10 +78,14 @@ bool BatchConverter::Convert(const std::string& entry, std::string& out) {
   } else {
     out += TsvCell(entry) + "\t" + TsvCell(error);
     if (ok) {
-      for (const DateColumn& c : kDateColumns) out += "\t" + TsvCell((f_.*c.row)[1].caption);
+      for (const DateColumn& c : kDateColumns) {
+        out += '\t';  // appended, not "\t" + ...: GCC 12 warns (-Wrestrict) on that
+        out += TsvCell((f_.*c.row)[1].caption);
+      }
       if (native_) {
         const NativeDay day = NativeOfMoment(f_, *native_);
-        out += "\t" + TsvCell(day.date) + "\t" + TsvCell(FestivalNamesText(day));
+        out += '\t';
+        out += TsvCell(day.date) + "\t" + TsvCell(FestivalNamesText(day));
       }
     } else {
       out += std::string(std::size(kDateColumns) + (native_ ? std::size(kNativeColumns) : 0), '\t');
